@@ -1,0 +1,50 @@
+# A display and a Wine server for a whole run of programs, stopped by process
+# id when the calling script exits. Source it, then call start_wine_session.
+
+start_wine_session() {
+  local build
+  build="$(cd "$1" && pwd)"
+  export WINEPREFIX="$build/wineprefix"
+  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+  export WINEDEBUG="${WINEDEBUG:--all}"
+
+  local displayfd
+  displayfd="$(mktemp)"
+  Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$displayfd" >/dev/null 2>&1 &
+  session_xvfb_pid=$!
+  trap stop_wine_session EXIT
+  for _ in $(seq 200); do
+    [ -s "$displayfd" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$displayfd" ]; then
+    echo "no Xvfb display came up" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -n1 "$displayfd")"
+  rm -f "$displayfd"
+
+  # The prefix is made before the persistent server starts (making it waits
+  # for Wine to go idle).
+  "$(dirname "${BASH_SOURCE[0]}")/../wine-prefix"
+  /usr/lib/wine/wineserver64 -f -p &
+  session_wineserver_pid=$!
+  # Start Wine's long-lived processes (services, devices, desktop) now, away
+  # from our output: a program that started them would hand them its stdout,
+  # and whoever reads that pipe would wait for them to end.
+  /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1
+  /usr/lib/wine/wine64 rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+}
+
+stop_wine_session() {
+  if [ -n "${session_wineserver_pid:-}" ]; then
+    # Ends every Wine process of this prefix, then the server itself.
+    /usr/lib/wine/wineserver64 -k 2>/dev/null || true
+    kill "$session_wineserver_pid" 2>/dev/null || true
+    wait "$session_wineserver_pid" 2>/dev/null || true
+  fi
+  if [ -n "${session_xvfb_pid:-}" ]; then
+    kill "$session_xvfb_pid" 2>/dev/null || true
+    wait "$session_xvfb_pid" 2>/dev/null || true
+  fi
+}
