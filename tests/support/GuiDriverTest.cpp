@@ -131,7 +131,7 @@ TEST(GuiDriver, WaitForPumpsUntilTheConditionHolds)
 }
 
 // Cases run in a child process by the tests below: each must fail, and
-// none may hang.
+// none may hang or pass.
 TEST(GuiDriverChild, DISABLED_UnexpectedMessageBox)
 {
     MessageBoxA(nullptr, "没有人等这个消息", "意外消息", MB_YESNO);
@@ -147,6 +147,11 @@ TEST(GuiDriverChild, DISABLED_ExpectedDialogLeftOpen)
 TEST(GuiDriverChild, DISABLED_ExpectedDialogNeverShown)
 {
     Gui().Expect("从未出现");
+}
+
+TEST(GuiDriverChild, DISABLED_Crash)
+{
+    *static_cast<volatile int*>(nullptr) = 1;
 }
 
 struct FailureCase {
@@ -175,5 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailureCase{"UnexpectedMessageBox", u8"Unexpected window \"意外消息\" (class #32770) showing \"没有人等这个消息\""},
         FailureCase{"ExpectedDialogLeftOpen", u8"\"驱动测试\" (class #32770) showing \"名称：\""},
-        FailureCase{"ExpectedDialogNeverShown", u8"Expected window \"从未出现\" (class #32770) never appeared"}),
+        FailureCase{"ExpectedDialogNeverShown", u8"Expected window \"从未出现\" (class #32770) never appeared"},
+        FailureCase{"Crash", "Unhandled exception 0xc0000005"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.testCase); });

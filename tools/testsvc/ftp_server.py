@@ -17,6 +17,7 @@ def start(arguments):
     logging.getLogger("pyftpdlib").setLevel(logging.WARNING)
     authorizer = DummyAuthorizer()
     authorizer.add_user(user, password, folder, perm="elradfmwMT")
+    FTPHandler.auth_failed_timeout = 0.1  # refuse a wrong password at once
     handler = type("Handler", (FTPHandler,), {"authorizer": authorizer})
     server = FTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
