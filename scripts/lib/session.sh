@@ -2,11 +2,11 @@
 # id when the calling script exits. Source it, then call start_wine_session.
 
 start_wine_session() {
-  local build
+  local build root
   build="$(cd "$1" && pwd)"
+  root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
   export WINEPREFIX="$build/wineprefix"
-  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
-  export WINEDEBUG="${WINEDEBUG:--all}"
+  source "$root/scripts/lib/wine-env.sh"
 
   local displayfd
   displayfd="$(mktemp)"
@@ -26,14 +26,14 @@ start_wine_session() {
 
   # The prefix is made before the persistent server starts (making it waits
   # for Wine to go idle).
-  "$(dirname "${BASH_SOURCE[0]}")/../wine-prefix"
-  /usr/lib/wine/wineserver64 -f -p &
+  "$root/scripts/wine-prefix"
+  "$wineserver" -f -p &
   session_wineserver_pid=$!
   # Start Wine's long-lived processes (services, devices, desktop) now, away
   # from our output: a program that started them would hand them its stdout,
   # and whoever reads that pipe would wait for them to end.
-  /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1
-  /usr/lib/wine/wine64 rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  "$wine" wineboot </dev/null >/dev/null 2>&1
+  "$wine" rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
 }
 
 stop_wine_session() {
