@@ -1,5 +1,5 @@
 // CFile: a binary file over a Win32 handle; errors throw CFileException*.
-#include "afx.h"
+#include "FilePath.h"
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
@@ -17,18 +17,6 @@ int NameStart(LPCTSTR lpszPath)
             lpszName = p + 1;
     }
     return (int)(lpszName - lpszPath);
-}
-
-// The name without its extension (the part from its last '.').
-CString StripExtension(const CString& strName)
-{
-    LPCTSTR lpszName = strName;
-    LPCTSTR lpszDot = NULL;
-    for (LPCTSTR p = lpszName; *p != '\0'; p = CharNextA(p)) {
-        if (*p == '.')
-            lpszDot = p;
-    }
-    return lpszDot == NULL ? strName : strName.Left((int)(lpszDot - lpszName));
 }
 
 CString FullPath(LPCTSTR lpszFileName)
@@ -253,7 +241,7 @@ CString CFile::GetFileName() const
 
 CString CFile::GetFileTitle() const
 {
-    return StripExtension(GetFileName());
+    return AfxStripFileExtension(GetFileName());
 }
 
 CString CFile::GetFilePath() const
@@ -276,4 +264,15 @@ void PASCAL CFile::Remove(LPCTSTR lpszFileName)
 {
     if (!::DeleteFileA(lpszFileName))
         CFileException::ThrowOsError((LONG)::GetLastError(), lpszFileName);
+}
+
+CString AfxStripFileExtension(const CString& strName)
+{
+    LPCTSTR lpszName = strName;
+    LPCTSTR lpszDot = NULL;
+    for (LPCTSTR p = lpszName; *p != '\0'; p = CharNextA(p)) {
+        if (*p == '.')
+            lpszDot = p;
+    }
+    return lpszDot == NULL ? strName : strName.Left((int)(lpszDot - lpszName));
 }

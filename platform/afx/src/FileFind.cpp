@@ -1,6 +1,6 @@
 // CFileFind: walks FindFirstFile/FindNextFile one entry ahead, so that
 // FindNextFile can tell whether the entry it moves to is the last.
-#include "afx.h"
+#include "FilePath.h"
 
 IMPLEMENT_DYNAMIC(CFileFind, CObject)
 
@@ -125,14 +125,7 @@ CString CFileFind::GetFilePath() const
 
 CString CFileFind::GetFileTitle() const
 {
-    CString strName = GetFileName();
-    LPCTSTR lpszName = strName;
-    LPCTSTR lpszDot = NULL;
-    for (LPCTSTR p = lpszName; *p != '\0'; p = CharNextA(p)) {
-        if (*p == '.')
-            lpszDot = p;
-    }
-    return lpszDot == NULL ? strName : strName.Left((int)(lpszDot - lpszName));
+    return AfxStripFileExtension(GetFileName());
 }
 
 DWORD CFileFind::GetLength() const
