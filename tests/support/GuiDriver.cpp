@@ -361,9 +361,12 @@ bool GuiDriver::Perform(HWND window, const WindowExpectation::Action& action)
 
 void GuiDriver::Dismiss(HWND window)
 {
-    if (IsDialog(window))
+    if (IsDialog(window)) {
+        // Dialogs of the class library run their own modal loop, which a
+        // cancel command ends; plain Windows dialogs end with EndDialog.
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         EndDialog(window, IDCANCEL);
-    else
+    } else
         PostMessageA(window, WM_CLOSE, 0, 0);
 }
 

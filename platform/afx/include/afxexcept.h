@@ -53,6 +53,16 @@ public:
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
 };
 
+// Thrown when a window, class or other system resource cannot be had.
+// Text: 所需资源不可用。
+class AFX_API CResourceException : public CException {
+    DECLARE_DYNAMIC(CResourceException)
+public:
+    CResourceException();
+    explicit CResourceException(BOOL bAutoDelete);
+    virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
+};
+
 // Texts by cause ("%s" is the archive's file name; an archive without one is
 // "未命名的文件"):
 //   none       “%s”没有发生错误。
@@ -134,4 +144,5 @@ struct AFX_EXCEPTION_LINK {
 [[noreturn]] AFX_API void AFXAPI AfxThrowMemoryException();
 [[noreturn]] AFX_API void AFXAPI AfxThrowNotSupportedException();
 [[noreturn]] AFX_API void AFXAPI AfxThrowUserException();
+[[noreturn]] AFX_API void AFXAPI AfxThrowResourceException();
 [[noreturn]] AFX_API void AFXAPI AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName = NULL);

@@ -1,6 +1,5 @@
-#include "afx.h"
+#include "afxwin.h"
 
-#include <shlwapi.h>
 #include <stdio.h>
 
 IMPLEMENT_DYNAMIC(CException, CObject)
@@ -8,6 +7,7 @@ IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
+IMPLEMENT_DYNAMIC(CResourceException, CException)
 
 namespace {
 
@@ -20,44 +20,6 @@ BOOL CopyMessage(LPCTSTR lpszText, LPTSTR lpszError, UINT nMaxError, PUINT pnHel
         return TRUE;
     lstrcpynA(lpszError, lpszText, (int)nMaxError);
     return TRUE;
-}
-
-// The caption of the class library's message boxes while there is no
-// application object: the program's file name without its extension.
-void GetProgramTitle(char* pszTitle, DWORD nSize)
-{
-    char szPath[MAX_PATH];
-    DWORD nLen = GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    if (nLen == 0 || nLen >= MAX_PATH) {
-        lstrcpynA(pszTitle, "", (int)nSize);
-        return;
-    }
-    const char* pszName = PathFindFileNameA(szPath);
-    lstrcpynA(pszTitle, pszName, (int)nSize);
-    PathRemoveExtensionA(pszTitle);
-}
-
-int ShowMessage(LPCTSTR lpszText, UINT nType)
-{
-    // Without an icon of its own a box gets the one matching its buttons.
-    if ((nType & MB_ICONMASK) == 0) {
-        switch (nType & MB_TYPEMASK) {
-        case MB_OK:
-        case MB_OKCANCEL:
-            nType |= MB_ICONEXCLAMATION;
-            break;
-        case MB_YESNO:
-        case MB_YESNOCANCEL:
-            nType |= MB_ICONQUESTION;
-            break;
-        case MB_ABORTRETRYIGNORE:
-        case MB_RETRYCANCEL:
-            break;
-        }
-    }
-    char szTitle[MAX_PATH];
-    GetProgramTitle(szTitle, sizeof szTitle);
-    return MessageBoxA(GetActiveWindow(), lpszText, szTitle, nType);
 }
 
 }  // namespace
@@ -88,10 +50,10 @@ int CException::ReportError(UINT nType, UINT nMessageID)
     char szMessage[512];
     UINT nHelpContext = 0;
     if (GetErrorMessage(szMessage, sizeof szMessage, &nHelpContext))
-        return ShowMessage(szMessage, nType);
-    if (nMessageID == 0 || LoadStringA(GetModuleHandleA(NULL), nMessageID, szMessage, sizeof szMessage) == 0)
+        return AfxMessageBox(szMessage, nType);
+    if (nMessageID == 0 || LoadStringA(AfxFindStringResourceHandle(nMessageID), nMessageID, szMessage, sizeof szMessage) == 0)
         lstrcpynA(szMessage, "没有可用的错误信息。", sizeof szMessage);
-    return ShowMessage(szMessage, nType);
+    return AfxMessageBox(szMessage, nType);
 }
 
 CMemoryException::CMemoryException() {}
@@ -113,6 +75,13 @@ CUserException::CUserException(BOOL bAutoDelete) : CException(bAutoDelete) {}
 BOOL CUserException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
     return CopyMessage("操作已取消。", lpszError, nMaxError, pnHelpContext);
+}
+
+CResourceException::CResourceException() {}
+CResourceException::CResourceException(BOOL bAutoDelete) : CException(bAutoDelete) {}
+BOOL CResourceException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
+{
+    return CopyMessage("所需资源不可用。", lpszError, nMaxError, pnHelpContext);
 }
 
 CArchiveException::CArchiveException(int cause, LPCTSTR lpszArchiveName)
@@ -161,6 +130,12 @@ void AFXAPI AfxThrowNotSupportedException()
 void AFXAPI AfxThrowUserException()
 {
     static CUserException s_exception(FALSE);
+    throw &s_exception;
+}
+
+void AFXAPI AfxThrowResourceException()
+{
+    static CResourceException s_exception(FALSE);
     throw &s_exception;
 }
 

@@ -3,13 +3,6 @@
 
 #include <stdio.h>
 
-
-HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID)
-{
-    UNUSED(nID);
-    return GetModuleHandle(NULL);
-}
-
 // The C runtime's own _vscprintf/_vsnprintf: their conversions (%I64d among
 // them) are the ones callers of Format expect.
 void CString::FormatV(LPCTSTR lpszFormat, va_list argList)

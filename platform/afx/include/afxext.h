@@ -1,0 +1,5 @@
+// Extensions of the window classes.
+#pragma once
+
+#include "afxwin.h"
+#include "afxtracker.h"

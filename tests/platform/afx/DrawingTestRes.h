@@ -1,0 +1,19 @@
+// Resources of the drawing tests: bitmaps, menus (ids 48000-48199).
+#pragma once
+
+#define IDB_DRAWTEST_COLORS      48000
+#define IDB_DRAWTEST_MISSING     48001
+
+#define IDR_DRAWTEST_MENU        48010
+#define IDR_DRAWTEST_MISSING     48011
+
+#define ID_DRAWTEST_OPEN         48020
+#define ID_DRAWTEST_EXIT         48021
+#define ID_DRAWTEST_TOOLBAR      48022
+#define ID_DRAWTEST_STATUSBAR    48023
+#define ID_DRAWTEST_ZOOM_IN      48024
+#define ID_DRAWTEST_ZOOM_OUT     48025
+#define ID_DRAWTEST_ALIGN_LEFT   48026
+#define ID_DRAWTEST_ALIGN_CENTER 48027
+#define ID_DRAWTEST_ALIGN_RIGHT  48028
+#define ID_DRAWTEST_NEW          48029

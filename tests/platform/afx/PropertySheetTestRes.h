@@ -1,0 +1,9 @@
+// Resource ids of the property sheet tests (48610-48629).
+#pragma once
+
+#define IDD_SHEETTEST_PAGE1 48610
+#define IDD_SHEETTEST_PAGE2 48611
+#define IDC_SHEETTEST_EDIT1 48612
+#define IDC_SHEETTEST_EDIT2 48613
+#define IDS_SHEETTEST_CAPTION 48614
+#define IDS_SHEETTEST_PAGE1 48615
