@@ -160,7 +160,10 @@ LRESULT CALLBACK GuiDriver::CbtHook(int code, WPARAM wParam, LPARAM lParam)
                 driver->m_windows.emplace(window, Tracked{});
             break;
         case HCBT_ACTIVATE:
-            if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD))
+            // Wine may activate another program's window when one of ours
+            // closes: only this thread's windows are the test's.
+            if (!(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) &&
+                GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
                 driver->m_windows.emplace(window, Tracked{});
             break;
         case HCBT_DESTROYWND:

@@ -6,6 +6,10 @@
 #include "afxwnd.h"
 
 class CDynLinkLibrary;
+class CDocTemplate;
+class CDocument;
+class CDocManager;
+class CCommandLineInfo;
 
 // ---------------------------------------------------------------------------
 // Threads and the application
@@ -108,6 +112,27 @@ public:
 
     int m_nWaitCursorCount;
     HCURSOR m_hcurWaitCursorRestore;
+
+    // Documents: the templates in the order they were added, each creating
+    // its documents with their frames and views.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    CDocManager* m_pDocManager;
+
+    // The command line: what it asks for, and doing it.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
+    afx_msg void OnAppExit();
+
+    DECLARE_MESSAGE_MAP()
 };
 
 // The application object, main window, program instance and thread of the

@@ -34,8 +34,6 @@ public:
     // The merge of two images, as ImageList_Merge makes it.
     BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx,
                 int dy);
-    // A copy of another list.
-    BOOL Create(CImageList* pImageList);
 
     BOOL Attach(HIMAGELIST hImageList);
     HIMAGELIST Detach();
@@ -61,7 +59,6 @@ public:
     static BOOL PASCAL DragMove(CPoint pt);
     static BOOL PASCAL DragLeave(CWnd* pWndLock);
     static void PASCAL EndDrag();
-    static BOOL PASCAL DragShowNolock(BOOL bShow);
 };
 
 class AFX_API CSliderCtrl : public CWnd {
@@ -104,9 +101,7 @@ public:
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     BOOL SetAccel(int nAccel, UDACCEL* pAccel);
-    UINT GetAccel(int nAccel, UDACCEL* pAccel) const;
     int SetBase(int nBase);
-    UINT GetBase() const;
     CWnd* SetBuddy(CWnd* pWndBuddy);
     CWnd* GetBuddy() const;
     // The previous position.
@@ -151,8 +146,6 @@ public:
 
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    COLORREF GetBkColor() const;
-    BOOL SetBkColor(COLORREF cr);
     CImageList* GetImageList(int nImageList) const;
     // The list used before, as a wrapper (temporary unless attached).
     CImageList* SetImageList(CImageList* pImageList, int nImageListType);
@@ -161,8 +154,6 @@ public:
     BOOL SetItem(const LVITEM* pItem);
     BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
                  UINT nStateMask, LPARAM lParam);
-    UINT GetCallbackMask() const;
-    BOOL SetCallbackMask(UINT nMask);
     int GetNextItem(int nItem, int nFlags) const;
     POSITION GetFirstSelectedItemPosition() const;
     int GetNextSelectedItem(POSITION& pos) const;
@@ -203,7 +194,6 @@ public:
     int HitTest(LVHITTESTINFO* pHitTestInfo) const;
     int HitTest(CPoint pt, UINT* pFlags = NULL) const;
     BOOL EnsureVisible(int nItem, BOOL bPartialOK);
-    BOOL Scroll(CSize size);
     BOOL RedrawItems(int nFirst, int nLast);
     BOOL Arrange(UINT nCode);
     CEdit* EditLabel(int nItem);
@@ -280,6 +270,9 @@ public:
     BOOL SortChildren(HTREEITEM hItem);
     BOOL EnsureVisible(HTREEITEM hItem);
     BOOL SortChildrenCB(LPTVSORTCB pSort);
+
+protected:
+    virtual void PreSubclassWindow();
 };
 
 class AFX_API CTabCtrl : public CWnd {
@@ -332,10 +325,6 @@ public:
 
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = 0);
 
-    void GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-    BOOL GetToolInfo(LPTOOLINFO lpToolInfo, CWnd* pWnd, UINT_PTR nIDTool = 0) const;
-    void SetToolInfo(LPTOOLINFO lpToolInfo);
-    void SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect);
     int GetToolCount() const;
     void SetDelayTime(UINT nDelay);
     void SetDelayTime(DWORD dwDuration, int iTime);
@@ -372,6 +361,7 @@ public:
     DWORD GetTime(CTime& timeDest) const;
     BOOL GetTime(COleDateTime& timeDest) const;
     DWORD GetTime(LPSYSTEMTIME pTimeDest) const;
+    BOOL SetTime(const CTime& timeNew);
     // NULL clears the date of a DTS_SHOWNONE control.
     BOOL SetTime(const CTime* pTimeNew);
     BOOL SetTime(const COleDateTime& timeNew);

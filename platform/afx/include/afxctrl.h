@@ -23,9 +23,7 @@ public:
     HBITMAP SetBitmap(HBITMAP hBitmap);
     HBITMAP GetBitmap() const;
     HCURSOR SetCursor(HCURSOR hCursor);
-    HCURSOR GetCursor();
     HENHMETAFILE SetEnhMetaFile(HENHMETAFILE hMetaFile);
-    HENHMETAFILE GetEnhMetaFile() const;
 };
 
 class AFX_API CButton : public CWnd {
@@ -45,7 +43,6 @@ public:
     UINT GetButtonStyle() const;
     void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE);
     HICON SetIcon(HICON hIcon);
-    HICON GetIcon() const;
     HBITMAP SetBitmap(HBITMAP hBitmap);
     HBITMAP GetBitmap() const;
 
@@ -172,7 +169,6 @@ public:
 
     // BS_CHECKBOX, BS_AUTOCHECKBOX, BS_3STATE or BS_AUTO3STATE.
     void SetCheckStyle(UINT nStyle);
-    UINT GetCheckStyle();
     // 0 unchecked, 1 checked, 2 indeterminate.
     void SetCheck(int nIndex, int nCheck);
     int GetCheck(int nIndex);

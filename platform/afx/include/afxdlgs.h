@@ -193,6 +193,9 @@ protected:
     friend class CPropertySheet;
     // Fills m_psp for the sheet: the template from the resource chain.
     void PreparePage();
+    // A wizard page's answer naming a page by its template id, as the sheet
+    // finds pages whose templates it was given in memory.
+    LRESULT MapWizardResult(LRESULT lResult);
     static INT_PTR CALLBACK PageDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     CString m_strCaption;
@@ -252,6 +255,8 @@ protected:
     virtual BOOL ContinueModal();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT HandlePressButton(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnClose();
 
     CPtrArray m_pages;
     CString m_strCaption;

@@ -1,5 +1,8 @@
-// Extensions of the window classes.
+// Extensions of the window classes: control bars, splitters, the rectangle
+// tracker.
 #pragma once
 
 #include "afxwin.h"
 #include "afxtracker.h"
+#include "afxbars.h"
+#include "afxsplit.h"

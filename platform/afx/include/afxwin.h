@@ -13,3 +13,6 @@
 #include "afxdlg.h"
 #include "afxdd.h"
 #include "afxctrl.h"
+#include "afxcmdline.h"
+#include "afxframe.h"
+#include "afxdocview.h"

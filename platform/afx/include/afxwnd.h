@@ -302,6 +302,14 @@ public:
                                   BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE);
     virtual BOOL IsFrameWnd() const;
 
+    // Lays out the control bars with ids nIDFirst..nIDLast (each answers
+    // WM_SIZEPARENT by taking its part of the rectangle) and gives what is
+    // left to the child nIDLeftOver. reposQuery only reports the rectangle
+    // that would be left in *lpRectParam.
+    enum RepositionFlags { reposDefault = 0, reposQuery = 1, reposExtra = 2, reposNoPosLeftOver = 0x8000 };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+                        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
+
     // Messages.
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -433,6 +441,18 @@ private:
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 };
+
+// What WM_SIZEPARENT carries to each control bar during RepositionBars: the
+// rectangle still free (a bar takes its part and shrinks it), the size the
+// bars need, and the deferred moves.
+struct AFX_SIZEPARENTPARAMS {
+    HDWP hDWP;
+    RECT rect;
+    SIZE sizeTotal;
+    BOOL bStretch;
+};
+// Moves a child within a layout (deferred when the layout defers).
+AFX_API void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
 // The library's window procedure: every window with a CWnd object gets its
 // messages through it. Exposed so that classes registered with it and

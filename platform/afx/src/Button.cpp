@@ -49,11 +49,6 @@ HICON CButton::SetIcon(HICON hIcon)
     return (HICON)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon);
 }
 
-HICON CButton::GetIcon() const
-{
-    return (HICON)::SendMessage(m_hWnd, BM_GETIMAGE, IMAGE_ICON, 0);
-}
-
 HBITMAP CButton::SetBitmap(HBITMAP hBitmap)
 {
     return (HBITMAP)::SendMessage(m_hWnd, BM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hBitmap);

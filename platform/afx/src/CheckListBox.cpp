@@ -59,11 +59,6 @@ void CCheckListBox::SetCheckStyle(UINT nStyle)
     m_nStyle = nStyle;
 }
 
-UINT CCheckListBox::GetCheckStyle()
-{
-    return m_nStyle;
-}
-
 void CCheckListBox::SetCheck(int nIndex, int nCheck)
 {
     if (nIndex < 0 || nIndex >= m_states.GetSize())

@@ -91,6 +91,11 @@ DWORD CDateTimeCtrl::GetTime(LPSYSTEMTIME pTimeDest) const
     return (DWORD)::SendMessage(m_hWnd, DTM_GETSYSTEMTIME, 0, (LPARAM)pTimeDest);
 }
 
+BOOL CDateTimeCtrl::SetTime(const CTime& timeNew)
+{
+    return SetTime(&timeNew);
+}
+
 BOOL CDateTimeCtrl::SetTime(const CTime* pTimeNew)
 {
     if (pTimeNew == NULL)

@@ -92,13 +92,6 @@ BOOL CImageList::Create(CImageList& imagelist1, int nImage1, CImageList& imageli
                                   dx, dy));
 }
 
-BOOL CImageList::Create(CImageList* pImageList)
-{
-    if (pImageList == NULL || pImageList->m_hImageList == NULL)
-        return FALSE;
-    return Attach(ImageList_Duplicate(pImageList->m_hImageList));
-}
-
 int CImageList::GetImageCount() const
 {
     return ImageList_GetImageCount(m_hImageList);
@@ -191,7 +184,3 @@ void PASCAL CImageList::EndDrag()
     ImageList_EndDrag();
 }
 
-BOOL PASCAL CImageList::DragShowNolock(BOOL bShow)
-{
-    return ImageList_DragShowNolock(bShow);
-}

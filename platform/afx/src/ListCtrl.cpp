@@ -19,16 +19,6 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     return CWnd::Create(WC_LISTVIEW, NULL, dwStyle, rect, pParentWnd, nID);
 }
 
-COLORREF CListCtrl::GetBkColor() const
-{
-    return (COLORREF)::SendMessage(m_hWnd, LVM_GETBKCOLOR, 0, 0);
-}
-
-BOOL CListCtrl::SetBkColor(COLORREF cr)
-{
-    return (BOOL)::SendMessage(m_hWnd, LVM_SETBKCOLOR, 0, cr);
-}
-
 CImageList* CListCtrl::GetImageList(int nImageList) const
 {
     return CImageList::FromHandle((HIMAGELIST)::SendMessage(m_hWnd, LVM_GETIMAGELIST, nImageList, 0));
@@ -69,16 +59,6 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, i
     item.iImage = nImage;
     item.lParam = lParam;
     return SetItem(&item);
-}
-
-UINT CListCtrl::GetCallbackMask() const
-{
-    return (UINT)::SendMessage(m_hWnd, LVM_GETCALLBACKMASK, 0, 0);
-}
-
-BOOL CListCtrl::SetCallbackMask(UINT nMask)
-{
-    return (BOOL)::SendMessage(m_hWnd, LVM_SETCALLBACKMASK, nMask, 0);
 }
 
 int CListCtrl::GetNextItem(int nItem, int nFlags) const
@@ -318,11 +298,6 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
 BOOL CListCtrl::EnsureVisible(int nItem, BOOL bPartialOK)
 {
     return (BOOL)::SendMessage(m_hWnd, LVM_ENSUREVISIBLE, nItem, MAKELPARAM(bPartialOK, 0));
-}
-
-BOOL CListCtrl::Scroll(CSize size)
-{
-    return (BOOL)::SendMessage(m_hWnd, LVM_SCROLL, size.cx, size.cy);
 }
 
 BOOL CListCtrl::RedrawItems(int nFirst, int nLast)

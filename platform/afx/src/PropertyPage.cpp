@@ -161,6 +161,24 @@ BOOL CPropertyPage::OnWizardFinish()
     return TRUE;
 }
 
+LRESULT CPropertyPage::MapWizardResult(LRESULT lResult)
+{
+    if (lResult == 0 || lResult == -1)
+        return lResult;
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+    if (pParent == NULL || !pParent->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
+        return lResult;
+    CPropertySheet* pSheet = static_cast<CPropertySheet*>(pParent);
+    for (int i = 0; i < pSheet->GetPageCount(); ++i) {
+        CPropertyPage* pPage = pSheet->GetPage(i);
+        if (pPage != NULL && IS_INTRESOURCE(pPage->m_lpszTemplateName) &&
+            reinterpret_cast<ULONG_PTR>(pPage->m_lpszTemplateName) == static_cast<ULONG_PTR>(lResult) &&
+            (pPage->m_psp.dwFlags & PSP_DLGINDIRECT))
+            return reinterpret_cast<LRESULT>(pPage->m_psp.pResource);
+    }
+    return lResult;
+}
+
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
     // Not the dialog's own IsDialogMessage: Enter, Escape and Ctrl+Tab
@@ -196,10 +214,10 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         lResult = OnQueryCancel() ? FALSE : TRUE;
         break;
     case PSN_WIZBACK:
-        lResult = OnWizardBack();
+        lResult = MapWizardResult(OnWizardBack());
         break;
     case PSN_WIZNEXT:
-        lResult = OnWizardNext();
+        lResult = MapWizardResult(OnWizardNext());
         break;
     case PSN_WIZFINISH:
         lResult = OnWizardFinish() ? FALSE : TRUE;

@@ -7,6 +7,8 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_MESSAGE(PSM_PRESSBUTTON, HandlePressButton)
+    ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -206,7 +208,8 @@ BOOL CPropertySheet::ContinueModal()
     return TRUE;
 }
 
-// A push button clicked is what ends a modal sheet: its id is the result.
+// The button clicked last decides what a modal sheet ends with: OK and
+// Finish, else Cancel (a page may refuse OK and the user cancel later).
 BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
@@ -214,10 +217,31 @@ BOOL CPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
         (::SendMessageA(hWndCtrl, WM_GETDLGCODE, 0, 0) & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON))) {
         const LONG_PTR nType = ::GetWindowLongPtrA(hWndCtrl, GWL_STYLE) & 0x0F;
         if (nType == BS_PUSHBUTTON || nType == BS_DEFPUSHBUTTON || nType == BS_USERBUTTON ||
-            nType == BS_OWNERDRAW)
-            m_nSheetResult = LOWORD(wParam);
+            nType == BS_OWNERDRAW) {
+            const int nID = LOWORD(wParam);
+            m_nSheetResult = nID == IDOK || nID == ID_WIZFINISH ? nID : IDCANCEL;
+        }
     }
     return CWnd::OnCommand(wParam, lParam);
+}
+
+// Windows presses the button through WM_COMMAND; some versions act on it
+// directly, so the result is taken here too.
+LRESULT CPropertySheet::HandlePressButton(WPARAM wParam, LPARAM)
+{
+    if (wParam == PSBTN_OK)
+        m_nSheetResult = IDOK;
+    else if (wParam == PSBTN_FINISH)
+        m_nSheetResult = ID_WIZFINISH;
+    else if (wParam == PSBTN_CANCEL)
+        m_nSheetResult = IDCANCEL;
+    return Default();
+}
+
+void CPropertySheet::OnClose()
+{
+    m_nSheetResult = IDCANCEL;
+    Default();
 }
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)

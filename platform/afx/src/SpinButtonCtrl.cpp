@@ -24,19 +24,9 @@ BOOL CSpinButtonCtrl::SetAccel(int nAccel, UDACCEL* pAccel)
     return (BOOL)::SendMessage(m_hWnd, UDM_SETACCEL, nAccel, (LPARAM)pAccel);
 }
 
-UINT CSpinButtonCtrl::GetAccel(int nAccel, UDACCEL* pAccel) const
-{
-    return (UINT)::SendMessage(m_hWnd, UDM_GETACCEL, nAccel, (LPARAM)pAccel);
-}
-
 int CSpinButtonCtrl::SetBase(int nBase)
 {
     return (int)::SendMessage(m_hWnd, UDM_SETBASE, nBase, 0);
-}
-
-UINT CSpinButtonCtrl::GetBase() const
-{
-    return (UINT)::SendMessage(m_hWnd, UDM_GETBASE, 0, 0);
 }
 
 CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)

@@ -39,17 +39,8 @@ HCURSOR CStatic::SetCursor(HCURSOR hCursor)
     return (HCURSOR)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor);
 }
 
-HCURSOR CStatic::GetCursor()
-{
-    return (HCURSOR)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_CURSOR, 0);
-}
-
 HENHMETAFILE CStatic::SetEnhMetaFile(HENHMETAFILE hMetaFile)
 {
     return (HENHMETAFILE)::SendMessage(m_hWnd, STM_SETIMAGE, IMAGE_ENHMETAFILE, (LPARAM)hMetaFile);
 }
 
-HENHMETAFILE CStatic::GetEnhMetaFile() const
-{
-    return (HENHMETAFILE)::SendMessage(m_hWnd, STM_GETIMAGE, IMAGE_ENHMETAFILE, 0);
-}

@@ -44,36 +44,6 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) co
     }
 }
 
-void CToolTipCtrl::GetText(CString& str, CWnd* pWnd, UINT_PTR nIDTool) const
-{
-    TOOLINFO ti;
-    FillInToolInfo(ti, pWnd, nIDTool);
-    // Older controls take no buffer size and copy up to INFOTIPSIZE bytes.
-    ti.lpszText = str.GetBuffer(INFOTIPSIZE);
-    ti.lpszText[0] = '\0';
-    ::SendMessage(m_hWnd, TTM_GETTEXT, INFOTIPSIZE, (LPARAM)&ti);
-    str.ReleaseBuffer();
-}
-
-BOOL CToolTipCtrl::GetToolInfo(LPTOOLINFO lpToolInfo, CWnd* pWnd, UINT_PTR nIDTool) const
-{
-    FillInToolInfo(*lpToolInfo, pWnd, nIDTool);
-    return (BOOL)::SendMessage(m_hWnd, TTM_GETTOOLINFO, 0, (LPARAM)lpToolInfo);
-}
-
-void CToolTipCtrl::SetToolInfo(LPTOOLINFO lpToolInfo)
-{
-    ::SendMessage(m_hWnd, TTM_SETTOOLINFO, 0, (LPARAM)lpToolInfo);
-}
-
-void CToolTipCtrl::SetToolRect(CWnd* pWnd, UINT_PTR nIDTool, LPCRECT lpRect)
-{
-    TOOLINFO ti;
-    FillInToolInfo(ti, pWnd, nIDTool);
-    ti.rect = *lpRect;
-    ::SendMessage(m_hWnd, TTM_NEWTOOLRECT, 0, (LPARAM)&ti);
-}
-
 int CToolTipCtrl::GetToolCount() const
 {
     return (int)::SendMessage(m_hWnd, TTM_GETTOOLCOUNT, 0, 0);

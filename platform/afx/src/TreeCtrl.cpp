@@ -3,6 +3,8 @@
 
 #include "CommonControls.h"
 
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 
 CTreeCtrl::CTreeCtrl() {}
@@ -17,12 +19,45 @@ BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     if (!afxinternal::EnsureCommonControls(ICC_TREEVIEW_CLASSES))
         return FALSE;
     // Check boxes are switched on once the window exists, as the control
-    // asks: given at creation, the checked state image can come out blank.
+    // asks: given at creation, the checked state image comes out blank and
+    // a check falls back to unchecked when the tree paints (seen under Wine).
     if (!CWnd::Create(WC_TREEVIEW, NULL, dwStyle & ~TVS_CHECKBOXES, rect, pParentWnd, nID))
         return FALSE;
     if (dwStyle & TVS_CHECKBOXES)
         ::SetWindowLong(m_hWnd, GWL_STYLE, (LONG)(::GetWindowLong(m_hWnd, GWL_STYLE) | TVS_CHECKBOXES));
     return TRUE;
+}
+
+namespace {
+// Every item below hParent (NULL: of the whole tree), depth first.
+void CollectItems(const CTreeCtrl& tree, HTREEITEM hParent, std::vector<HTREEITEM>& items)
+{
+    HTREEITEM hFirst = hParent == NULL ? tree.GetRootItem() : tree.GetChildItem(hParent);
+    for (HTREEITEM hItem = hFirst; hItem != NULL; hItem = tree.GetNextSiblingItem(hItem)) {
+        items.push_back(hItem);
+        CollectItems(tree, hItem, items);
+    }
+}
+}  // namespace
+
+// A tree made elsewhere with TVS_CHECKBOXES (a dialog's) gets its check
+// boxes switched on again, as Create does; switching resets every state
+// image, so the items keep theirs by hand.
+void CTreeCtrl::PreSubclassWindow()
+{
+    CWnd::PreSubclassWindow();
+    DWORD style = (DWORD)::GetWindowLong(m_hWnd, GWL_STYLE);
+    if ((style & TVS_CHECKBOXES) == 0)
+        return;
+    std::vector<HTREEITEM> items;
+    CollectItems(*this, NULL, items);
+    std::vector<UINT> states;
+    for (HTREEITEM hItem : items)
+        states.push_back(GetItemState(hItem, TVIS_STATEIMAGEMASK));
+    ::SetWindowLong(m_hWnd, GWL_STYLE, (LONG)(style & ~TVS_CHECKBOXES));
+    ::SetWindowLong(m_hWnd, GWL_STYLE, (LONG)style);
+    for (size_t i = 0; i < items.size(); i++)
+        SetItemState(items[i], states[i], TVIS_STATEIMAGEMASK);
 }
 
 // TVM_GETITEMRECT takes the item in the rectangle it fills.

@@ -43,7 +43,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
       m_nCmdShow(SW_SHOWNORMAL), m_pszAppName(Duplicate(lpszAppName)),
       m_pszRegistryKey(nullptr), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr),
       m_pszProfileName(nullptr), m_nNumPreviewPages(0), m_nWaitCursorCount(0),
-      m_hcurWaitCursorRestore(nullptr)
+      m_hcurWaitCursorRestore(nullptr), m_pDocManager(nullptr)
 {
     ASSERT(g_pApp == nullptr);  // one application object per program
     g_pApp = this;

@@ -4,7 +4,6 @@
 
 #include "HandleMap.h"
 #include "ThreadState.h"
-#include "WinResources.h"
 
 using afxinternal::CurrentThreadState;
 

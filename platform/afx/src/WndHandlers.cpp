@@ -24,17 +24,51 @@ HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
     return (HBRUSH)Default();
 }
 
+namespace {
+// The menu object owning an owner-drawn item, searched from a menu down its
+// popups (the measure message names only the item's id).
+CMenu* FindMenuOwning(HMENU hMenu, UINT nID)
+{
+    if (hMenu == nullptr)
+        return nullptr;
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++) {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub != nullptr) {
+            if (CMenu* pFound = FindMenuOwning(hSub, nID))
+                return pFound;
+        } else if (::GetMenuItemID(hMenu, i) == nID) {
+            return CMenu::FromHandlePermanent(hMenu);
+        }
+    }
+    return nullptr;
+}
+}  // namespace
+
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
-    if (lpDrawItemStruct->CtlType != ODT_MENU && ReflectLastMsg(lpDrawItemStruct->hwndItem))
+    if (lpDrawItemStruct->CtlType == ODT_MENU) {
+        if (CMenu* pMenu = CMenu::FromHandlePermanent((HMENU)lpDrawItemStruct->hwndItem)) {
+            pMenu->DrawItem(lpDrawItemStruct);
+            return;
+        }
+    } else if (ReflectLastMsg(lpDrawItemStruct->hwndItem)) {
         return;
+    }
     Default();
 }
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    // The structure names no window: find the control by its id.
-    if (lpMeasureItemStruct->CtlType != ODT_MENU) {
+    if (lpMeasureItemStruct->CtlType == ODT_MENU) {
+        HMENU hMenu = ::GetMenu(m_hWnd);
+        if (CMenu* pMenu = FindMenuOwning(hMenu != nullptr ? hMenu : ::GetSystemMenu(m_hWnd, FALSE),
+                                          lpMeasureItemStruct->itemID)) {
+            pMenu->MeasureItem(lpMeasureItemStruct);
+            return;
+        }
+    } else {
+        // The structure names no window: find the control by its id.
         CWnd* pChild = GetDescendantWindow((int)lpMeasureItemStruct->CtlID, TRUE);
         if (pChild != nullptr && pChild->SendChildNotifyLastMsg())
             return;

@@ -261,7 +261,11 @@ TEST_P(DataExchangeRefusal, TellsTheUserAndKeepsTheDialogOpenOnTheField)
         DDX_Text(pDX, IDC_DLGT_TEXT, aText.For(pDX));
         DDV_MaxChars(pDX, aText.For(pDX), 5);
     });
-    auto& window = Gui().Expect(kValuesCaption).SetText(c.control, c.typed).Press(IDOK).SetText(c.control, c.corrected).Press(IDOK);
+    auto& window = Gui().Expect(kValuesCaption)
+                       .SetText(c.control, c.typed)
+                       .Press(IDOK)
+                       .SetText(c.control, c.corrected)
+                       .Press(IDOK);
     auto& message = Gui().Expect(MessageCaption()).Press(IDOK);
 
     ASSERT_EQ(IDOK, dialog.DoModal());

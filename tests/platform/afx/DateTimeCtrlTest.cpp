@@ -31,7 +31,7 @@ TEST_F(DateTimeCtrlTest, TimesComeBackAsTheyWentIn)
                            CTime(2030, 7, 1, 0, 0, 0)};
     for (const CTime& time : times) {
         SCOPED_TRACE((LPCTSTR)time.Format(_T("%Y-%m-%d %H:%M:%S")));
-        ASSERT_TRUE(m_picker.SetTime(&time));
+        ASSERT_TRUE(m_picker.SetTime(time));
         CTime back;
         EXPECT_EQ((DWORD)GDT_VALID, m_picker.GetTime(back));
         EXPECT_TRUE(back == time);

@@ -269,8 +269,10 @@ protected:
 
 TEST(Dialog, InitialisesFromTheTemplateDataThenExchangesAndExchangesBackOnOK)
 {
-    std::string loadedKind;
-    auto& window = Gui().Expect("初始化测试").SelectItem(IDC_DLGT_PLACES, "北京").SelectItem(IDC_DLGT_KIND, "乙").Press(IDOK);
+    auto& window = Gui().Expect("初始化测试")
+                       .SelectItem(IDC_DLGT_PLACES, "北京")
+                       .SelectItem(IDC_DLGT_KIND, "乙")
+                       .Press(IDOK);
     OrderDialog dialog;
 
     EXPECT_EQ(IDOK, dialog.DoModal());
@@ -292,6 +294,27 @@ TEST(Dialog, EndDialogInOnInitDialogReturnsItsResultWithoutShowingTheDialog)
 
     EXPECT_EQ((std::vector<std::string>{"OnSetFont", "OnInitDialog"}), dialog.events);
     EXPECT_EQ(nullptr, dialog.m_hWnd);
+}
+
+// A template and initialisation data the program holds in memory.
+TEST(Dialog, ModalFromATemplateInMemoryWithItsInitialisationData)
+{
+    HMODULE hProgram = GetModuleHandle(NULL);
+    LPCTSTR name = MAKEINTRESOURCE(IDD_DLGT_INIT);
+    auto* lpTemplate = static_cast<LPCDLGTEMPLATE>(
+        LockResource(LoadResource(hProgram, FindResource(hProgram, name, RT_DIALOG))));
+    void* lpInit = LockResource(LoadResource(hProgram, FindResource(hProgram, name, RT_DLGINIT)));
+    ASSERT_NE(nullptr, lpTemplate);
+    ASSERT_NE(nullptr, lpInit);
+    Gui().Expect("初始化测试").SelectItem(IDC_DLGT_KIND, "丙").Press(IDOK);
+    OrderDialog dialog;
+    dialog.kind = "";
+    ASSERT_TRUE(dialog.InitModalIndirect(lpTemplate, NULL, lpInit));
+
+    EXPECT_EQ(IDOK, dialog.DoModal());
+
+    EXPECT_EQ("load with 3 kinds", dialog.events.at(2));
+    EXPECT_STREQ("丙", dialog.kind);
 }
 
 // Two ways a dialog takes over its OK button.

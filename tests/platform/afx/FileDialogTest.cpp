@@ -7,6 +7,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ struct MultiSelectCase {
     std::string buffer;  // as the dialog leaves it, NULs included
     std::vector<std::string> expected;
 };
+
+void PrintTo(const MultiSelectCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FileDialogMultiSelect : public ::testing::TestWithParam<MultiSelectCase> {};
 
@@ -252,6 +258,7 @@ public:
     std::vector<std::string> m_offered;
     BOOL m_bHasFolderList = FALSE;
     std::vector<UINT> m_listChanges;  // box, item, code
+    int m_nOK = 0;
 
 protected:
     BOOL OnInitDialog() override
@@ -264,6 +271,12 @@ protected:
     {
         m_offered.push_back(static_cast<LPCTSTR>(GetFileName()));
         return FALSE;
+    }
+
+    void OnOK() override
+    {
+        ++m_nOK;
+        CFileDialog::OnOK();  // the dialog checks the name and ends itself
     }
 
     void OnLBSelChangedNotify(UINT nIDBox, UINT iCurSel, UINT nCode) override
@@ -303,6 +316,7 @@ TEST(FileDialog, OldStyleTemplateControlsReachTheMessageMap)
     EXPECT_TRUE(window.Seen());
     EXPECT_TRUE(dlg.m_bHasFolderList);
     EXPECT_EQ(dlg.m_nMarks, 1);
+    EXPECT_EQ(dlg.m_nOK, 1);
     EXPECT_STREQ(dlg.m_strEditAtMark, "标记前");
     EXPECT_EQ(dlg.m_listChanges, (std::vector<UINT>{lst1, 0, CD_LBSELCHANGE}));
     EXPECT_EQ(dlg.m_offered, (std::vector<std::string>{"旧式.txt"}));

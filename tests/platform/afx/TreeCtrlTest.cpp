@@ -103,6 +103,37 @@ TEST_F(TreeCtrlTest, CheckedAndUncheckedBoxesLookDifferent)
     EXPECT_NE(ImagePixels(*states, 1), ImagePixels(*states, 2));
 }
 
+// A tree made elsewhere (a dialog's) with check boxes: its checks hold
+// when it paints, set before or after the object took it.
+TEST_F(TreeCtrlTest, SubclassedTreeKeepsItsChecks)
+{
+    HWND hWnd = ::CreateWindowEx(0, WC_TREEVIEW, NULL,
+                                 WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_CHECKBOXES, 10, 10, 200, 200,
+                                 m_host.m_hWnd, (HMENU)(INT_PTR)kTreeId, ::GetModuleHandle(NULL), NULL);
+    ASSERT_NE(nullptr, hWnd);
+    TVINSERTSTRUCT insert = {};
+    insert.hParent = TVI_ROOT;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE;
+    insert.item.pszText = (LPTSTR)_T("早");
+    insert.item.stateMask = TVIS_STATEIMAGEMASK;
+    insert.item.state = INDEXTOSTATEIMAGEMASK(2);
+    HTREEITEM early = (HTREEITEM)::SendMessage(hWnd, TVM_INSERTITEM, 0, (LPARAM)&insert);
+    ASSERT_NE(nullptr, early);
+
+    ASSERT_TRUE(m_tree.SubclassWindow(hWnd));
+    EXPECT_TRUE(m_tree.GetCheck(early));
+    HTREEITEM late = m_tree.InsertItem(_T("晚"));
+    ASSERT_TRUE(m_tree.SetCheck(late));
+    HTREEITEM plain = m_tree.InsertItem(_T("空"));
+
+    m_tree.Invalidate();
+    m_tree.UpdateWindow();
+    EXPECT_TRUE(m_tree.GetCheck(early));
+    EXPECT_TRUE(m_tree.GetCheck(late));
+    EXPECT_FALSE(m_tree.GetCheck(plain));
+}
+
 struct TreeSortCall {
     LPARAM first;
     LPARAM second;
