@@ -6,6 +6,7 @@
 #include "afxwnd.h"
 #include "afxapp.h"
 #include "afxmenu.h"
+#include "afxcoll.h"
 #include "afxres.h"
 
 class CControlBar;
@@ -86,7 +87,6 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL IsFrameWnd() const;
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual void PostNcDestroy();
     virtual void DelayUpdateFrameTitle();
     void DelayRecalcLayout(BOOL bNotify = TRUE);
@@ -208,7 +208,6 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void ActivateFrame(int nCmdShow = -1);
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
-    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     void OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt);
 

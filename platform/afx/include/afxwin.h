@@ -16,3 +16,4 @@
 #include "afxcmdline.h"
 #include "afxframe.h"
 #include "afxdocview.h"
+#include "afxrecent.h"

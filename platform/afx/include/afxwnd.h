@@ -19,6 +19,8 @@ class CScrollBar;
 class CListBox;
 class CDataExchange;
 struct CCreateContext;
+struct AFX_DISPMAP;
+struct AFX_INTERFACEMAP;
 
 // ---------------------------------------------------------------------------
 // Command targets
@@ -48,6 +50,45 @@ public:
 protected:
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+
+    // Automation (afxdisp.h): an object with EnableAutomation answers
+    // IDispatch from its dispatch map. It lives while m_dwRef counts
+    // references (1 from construction); OnFinalRelease deletes it.
+public:
+    void EnableAutomation();
+    BOOL IsAutomationEnabled() const { return m_xDispatch.m_vtbl != NULL; }
+    LPDISPATCH GetIDispatch(BOOL bAddRef);
+    static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
+    virtual void OnFinalRelease();
+
+    DWORD ExternalAddRef();
+    DWORD ExternalRelease();
+    DWORD ExternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    DWORD InternalAddRef();
+    DWORD InternalRelease();
+    DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    // The interface this object gives for an IID, without a reference.
+    LPUNKNOWN GetInterface(const void* iid);
+    // Stand-ins for the missing half of a one-way property: the caller gets
+    // an exception.
+    void GetNotSupported();
+    void SetNotSupported();
+
+    long m_dwRef = 1;
+    // The embedded IDispatch: the library's dispatch vtable (NULL until
+    // EnableAutomation) and the object it belongs to.
+    struct XDispatch {
+        const void* m_vtbl;
+        CCmdTarget* m_pOwner;
+    } m_xDispatch = {NULL, NULL};
+
+protected:
+    static const AFX_DISPMAP* PASCAL GetThisDispatchMap();
+    virtual const AFX_DISPMAP* GetDispatchMap() const;
+    static const AFX_INTERFACEMAP* PASCAL GetThisInterfaceMap();
+    virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
+
+    friend class COleDispatchImpl;
 };
 
 // Updates one command's user interface (a menu item or a control) from the

@@ -286,13 +286,10 @@ void CControlBar::SetFlyBy(UINT nID)
     if (nID == m_nFlyByID)
         return;
     m_nFlyByID = nID;
+    // The frame the bar belongs to shows the prompt, also while it floats.
     CFrameWnd* pFrame = GetTargetFrame();
-    if (pFrame == nullptr)
-        return;
-    // Floating bars prompt in the frame they belong to.
-    if (pFrame->GetParentFrame() == nullptr && m_pDockSite != nullptr && pFrame != m_pDockSite)
-        pFrame = m_pDockSite;
-    pFrame->SendMessage(WM_SETMESSAGESTRING, nID != 0 ? nID : AFX_IDS_IDLEMESSAGE);
+    if (pFrame != nullptr)
+        pFrame->SendMessage(WM_SETMESSAGESTRING, nID != 0 ? nID : AFX_IDS_IDLEMESSAGE);
 }
 
 LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -231,7 +231,8 @@ LRESULT CDockBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
 {
     CControlBar::OnIdleUpdateCmdUI(wParam, lParam);
     // Floating frames are not the main window's descendants: the frame's
-    // first dock bar passes the idle update on to the bars in them.
+    // first dock bar passes the idle update on to the bars in them, and
+    // shows the floating frames made while the frame was hidden.
     if (m_bFloating || m_pDockSite == nullptr)
         return 0;
     CDockBar* pFirst = nullptr;
@@ -246,11 +247,17 @@ LRESULT CDockBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
         return 0;
     for (POSITION pos = m_pDockSite->m_listControlBars.GetHeadPosition(); pos != nullptr;) {
         CControlBar* pBar = static_cast<CControlBar*>(m_pDockSite->m_listControlBars.GetNext(pos));
-        if (pBar->IsDockBar() && static_cast<CDockBar*>(pBar)->m_bFloating && pBar->m_hWnd != nullptr) {
-            CWnd* pFrame = pBar->GetParent();
-            if (pFrame != nullptr && pFrame->IsWindowVisible())
-                pBar->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
-        }
+        if (!pBar->IsDockBar() || !static_cast<CDockBar*>(pBar)->m_bFloating || pBar->m_hWnd == nullptr)
+            continue;
+        CDockBar* pFloatBar = static_cast<CDockBar*>(pBar);
+        CWnd* pFrame = pFloatBar->GetParent();
+        if (pFrame == nullptr)
+            continue;
+        if (!pFrame->IsWindowVisible() && pFloatBar->GetDockedVisibleCount() > 0 &&
+            m_pDockSite->IsWindowVisible() && !m_pDockSite->IsIconic())
+            pFrame->ShowWindow(SW_SHOWNA);
+        if (pFrame->IsWindowVisible())
+            pFloatBar->SendMessageToDescendants(WM_IDLEUPDATECMDUI, wParam, 0, TRUE, TRUE);
     }
     return 0;
 }

@@ -375,11 +375,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return FALSE;
 }
 
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    return CWnd::OnCommand(wParam, lParam);
-}
-
 HACCEL CFrameWnd::GetDefaultAccelerator()
 {
     return m_hAccelTable;
@@ -466,8 +461,9 @@ void CFrameWnd::OnClose()
         if (pDocument == NULL && !pApp->SaveAllModified())
             return;
         pApp->CloseAllDocuments(FALSE);
-        if (m_hWnd == NULL)
-            return;  // closing the documents closed this frame (single document)
+        // Closing the documents may have destroyed (and deleted) this frame.
+        if (pApp->m_pMainWnd == NULL)
+            return;
     }
 
     // The last frame of a document closes the document instead.

@@ -22,11 +22,6 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame()
     return static_cast<CMDIFrameWnd*>(pFrame);
 }
 
-BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
-{
-    return CFrameWnd::PreCreateWindow(cs);
-}
-
 BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CMDIFrameWnd* pParentWnd, CCreateContext* pContext)
 {

@@ -1,6 +1,7 @@
 // The application object, program start, the resources it loads and the
 // library's message boxes.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 #include "HandleMap.h"
 #include "ThreadState.h"
@@ -68,6 +69,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;  // and with it the document templates
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszExeName);
@@ -96,10 +98,15 @@ int CWinApp::ExitInstance()
 
 int CWinApp::Run()
 {
-    // Without a main window nothing could ever end the loop.
-    if (m_pMainWnd == nullptr)
+    // Without a main window nothing could ever end the loop, unless the
+    // program was started by OLE: then the release of its last object does.
+    if (m_pMainWnd == nullptr && AfxOleGetUserCtrl())
         AfxPostQuitMessage(0);
-    return CWinThread::Run();
+    int nResult = CWinThread::Run();
+    // OLE must not hand clients to a program that is going: revoke its
+    // class objects and end OLE (when AfxOleInit started it).
+    AfxOleTerm(FALSE);
+    return nResult;
 }
 
 BOOL CWinApp::OnIdle(LONG lCount)

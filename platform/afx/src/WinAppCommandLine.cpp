@@ -1,15 +1,18 @@
 // The application's command line: splitting it into parameters for a
 // CCommandLineInfo, and carrying out the shell command it names.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 #include <stdlib.h>
 
 namespace {
 
-// Removes what the program registered: the OLE servers' registrations are
-// to be removed here once the library registers servers. The user's
-// profile is left alone.
-void UnregisterApplication(CWinApp&) {}
+// Removes what the program registered: its OLE servers' registrations.
+// The user's profile is left alone.
+void UnregisterApplication(CWinApp&)
+{
+    COleObjectFactory::UnregisterAll();
+}
 
 }  // namespace
 

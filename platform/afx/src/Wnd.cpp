@@ -2,6 +2,7 @@
 // creation through the thread's creation hook, the window procedure with
 // its exception boundary, and destruction.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 #include "HandleMap.h"
 #include "ThreadState.h"
@@ -391,8 +392,10 @@ void CWnd::OnNcDestroy()
 {
     if (CWinThread* pThread = AfxGetThread()) {
         if (pThread->m_pMainWnd == this) {
-            // The main window going ends the thread's message loop.
-            AfxPostQuitMessage(0);
+            // The main window going ends the thread's message loop, unless
+            // OLE clients still hold objects of the application.
+            if (pThread != AfxGetApp() || AfxOleCanExitApp())
+                AfxPostQuitMessage(0);
             pThread->m_pMainWnd = nullptr;
         }
         if (pThread->m_pActiveWnd == this)

@@ -324,21 +324,31 @@ CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWnd
 void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
 BOOL CWnd::IsFrameWnd() const { return FALSE; }
 
+namespace {
+// A child's parent, or a popup's owner.
+HWND ParentOrOwner(HWND hWnd)
+{
+    if (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
+        return ::GetParent(hWnd);
+    return ::GetWindow(hWnd, GW_OWNER);
+}
+}  // namespace
+
+// The unowned top-level window above this one, through parents and owners.
 CWnd* CWnd::GetTopLevelParent() const
 {
-    if (m_hWnd == nullptr)
+    if (GetSafeHwnd() == nullptr)
         return nullptr;
     HWND hWndParent = m_hWnd;
-    HWND hWndT;
-    while ((::GetWindowLongA(hWndParent, GWL_STYLE) & WS_CHILD) &&
-           (hWndT = ::GetParent(hWndParent)) != nullptr)
+    for (HWND hWndT; (hWndT = ParentOrOwner(hWndParent)) != nullptr;)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }
 
+// The first window above this one that is not a child.
 CWnd* CWnd::GetParentOwner() const
 {
-    if (m_hWnd == nullptr)
+    if (GetSafeHwnd() == nullptr)
         return nullptr;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
@@ -348,13 +358,13 @@ CWnd* CWnd::GetParentOwner() const
     return FromHandle(hWndParent);
 }
 
+// The last owner in the chain of owners.
 CWnd* CWnd::GetTopLevelOwner() const
 {
-    if (m_hWnd == nullptr)
+    if (GetSafeHwnd() == nullptr)
         return nullptr;
     HWND hWndOwner = m_hWnd;
-    HWND hWndT;
-    while ((hWndT = ::GetParent(hWndOwner)) != nullptr)
+    for (HWND hWndT; (hWndT = ::GetWindow(hWndOwner, GW_OWNER)) != nullptr;)
         hWndOwner = hWndT;
     return FromHandle(hWndOwner);
 }

@@ -113,11 +113,6 @@ END_MESSAGE_MAP()
 class CDvApp : public CWinApp {
 public:
     CDvApp() : CWinApp("文档测试") {}
-    ~CDvApp() override
-    {
-        delete m_pDocManager;  // and with it the templates
-        m_pDocManager = nullptr;
-    }
     void OnAll() { g_handled.push_back("app"); }
     DECLARE_MESSAGE_MAP()
 };

@@ -24,6 +24,15 @@ CRect WindowRectIn(CWnd& wnd, CWnd& parent)
     return rect;
 }
 
+void ClickButton(CToolBar& bar, int nIndex)
+{
+    CRect rect;
+    bar.GetItemRect(nIndex, &rect);
+    CPoint point = rect.CenterPoint();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+}
+
 // A press on the point (screen) of the window, a move to the drop point and
 // the release there, as the bar being dragged gets them.
 void Drag(CWnd& wndPressed, UINT nHitTest, CPoint ptPress, CControlBar& bar, CPoint ptDrop)
@@ -76,6 +85,7 @@ TEST_F(DockingTest, AToolBarDocksLeftFloatsAndDocksBack)
     rectBar = WindowRectIn(bar, *pMiniFrame);
     EXPECT_GT(rectBar.Width(), rectBar.Height());
     EXPECT_EQ(m_pFrame->PaneRect(), CRect(0, 0, rectClient.right, rectStatus.top));
+    ClickButton(bar, 1);
 
     // Docked back: the floating frame is gone.
     HWND hWndMiniFrame = pMiniFrame->m_hWnd;
@@ -86,13 +96,10 @@ TEST_F(DockingTest, AToolBarDocksLeftFloatsAndDocksBack)
     rectBar = WindowRectIn(bar, *m_pFrame);
     EXPECT_EQ(m_pFrame->PaneRect(), CRect(0, rectBar.bottom, rectClient.right, rectStatus.top));
 
-    // Its commands still reach the frame.
-    CRect rectButton;
-    bar.GetItemRect(0, &rectButton);
-    CPoint point = rectButton.CenterPoint();
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-    EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT>{ID_BARSTEST_NEW});
+    ClickButton(bar, 0);
+
+    // Wherever the bar was, its commands reached the frame.
+    EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT>{ID_BARSTEST_OPEN, ID_BARSTEST_NEW}));
 }
 
 TEST_F(DockingTest, ABarDraggedByItsGripperDocksWhereItIsDropped)
@@ -196,11 +203,16 @@ TEST_F(DockingTest, SavedBarStateComesBackInANewFrame)
     m_pFrame->SaveBarState("工具栏");
     EXPECT_EQ(testsupport::ReadRegDword(HKEY_CURRENT_USER, key + "\\控制栏测试\\工具栏-Summary", "Bars"), 2u);
 
+    // Loaded while the new frame is hidden (as in its OnCreate): the
+    // floating frame shows once the frame does.
     DestroyFrame();
     CreateFrame();
+    m_pFrame->ShowWindow(SW_HIDE);
     ASSERT_FALSE(m_pFrame->m_wndToolBar.IsFloating());
     m_pFrame->LoadBarState("工具栏");
     EXPECT_TRUE(m_pFrame->m_wndToolBar.IsFloating());
+    m_pFrame->ShowWindow(SW_SHOW);
+    Idle();
     EXPECT_TRUE(m_pFrame->m_wndToolBar.IsWindowVisible());
     CRect rectMini;
     m_pFrame->m_wndToolBar.GetParentFrame()->GetWindowRect(&rectMini);

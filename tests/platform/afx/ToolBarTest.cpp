@@ -168,4 +168,47 @@ TEST_F(ToolBarTest, ButtonsCanBeRedefined)
     EXPECT_STREQ(bar.GetButtonText(0), "打开");
 }
 
+// A tool bar in a plain window (a dialog's, say) that lays it out itself.
+class CBarHost : public CWnd {
+public:
+    std::vector<UINT> m_commands;
+
+protected:
+    afx_msg void OnNew() { m_commands.push_back(ID_BARSTEST_NEW); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CBarHost, CWnd)
+    ON_COMMAND(ID_BARSTEST_NEW, OnNew)
+END_MESSAGE_MAP()
+
+TEST(ToolBarInAWindow, RepositionBarsGivesItTheTopRowAndItsCommandsGoToTheWindow)
+{
+    CBarHost host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "工具栏", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                              400, 200, nullptr, nullptr));
+    CToolBar bar;
+    ASSERT_TRUE(bar.Create(&host));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_BARSTEST_TOOLBAR2));
+    EXPECT_EQ(bar.m_pDockSite, nullptr);  // not a frame's
+
+    CRect rectLeft;
+    host.RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, 0, CWnd::reposQuery, &rectLeft);
+    host.RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, 0);
+    CRect rectClient, rectBar;
+    host.GetClientRect(&rectClient);
+    bar.GetWindowRect(&rectBar);
+    host.ScreenToClient(&rectBar);
+    EXPECT_EQ(rectBar, CRect(0, 0, rectClient.right, bar.CalcFixedLayout(FALSE, TRUE).cy));
+    EXPECT_EQ(rectLeft, CRect(0, rectBar.bottom, rectClient.right, rectClient.bottom));
+
+    CRect rect;
+    bar.GetItemRect(0, &rect);
+    CPoint point = Middle(rect);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+    EXPECT_EQ(host.m_commands, std::vector<UINT>{ID_BARSTEST_NEW});
+    host.DestroyWindow();
+}
+
 }  // namespace

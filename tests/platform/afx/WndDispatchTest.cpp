@@ -181,6 +181,26 @@ TEST(WndHandleMap, TemporaryWrappersLiveUntilIdle)
     ::DestroyWindow(hWnd);
 }
 
+TEST(WndTree, TopLevelParentFollowsParentsAndOwners)
+{
+    CWnd main;
+    ASSERT_TRUE(main.CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                              nullptr, nullptr));
+    CWnd popup;  // owned by the main window, as a modeless dialog is
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, 0, 0, 100, 50,
+                               main.m_hWnd, nullptr));
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "child", 0, CRect(0, 0, 10, 10), &popup, 1));
+
+    EXPECT_EQ(child.GetParentOwner(), &popup);
+    EXPECT_EQ(child.GetTopLevelParent(), &main);
+    EXPECT_EQ(popup.GetTopLevelParent(), &main);
+    EXPECT_EQ(popup.GetTopLevelOwner(), &main);
+    EXPECT_EQ(main.GetTopLevelParent(), &main);
+    main.DestroyWindow();
+    EXPECT_EQ(child.m_hWnd, nullptr);
+}
+
 // A control subclassed by an object that handles its own notifications.
 class CReflectingButton : public CWnd {
 public:

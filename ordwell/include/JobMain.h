@@ -1,0 +1,54 @@
+// JCJobMain: the one job manager of the process. It holds the current task
+// and job, the folders and default profiles of Job.ini and the host's list of
+// recent jobs, and loads the colour conversion tables whenever the current
+// job changes.
+#pragma once
+
+#include "JobModel.h"
+
+class ORDWELL_API JCJobMain : public CObject {
+public:
+    JCJobMain();
+    // Closes an open job (as JCloseJob), writes out and deletes the recent
+    // job list.
+    virtual ~JCJobMain();
+
+    static JCJobMain* Instance();
+    // Makes pMain the single instance. An earlier manager hands its open
+    // task and job, folders, profiles and recent list over to it and is
+    // deleted.
+    static void Install(JCJobMain* pMain);
+    static void Uninstall();
+
+    // The file type code of a file name (0 to 12).
+    static int FileTypeCode(const CString& strName);
+
+    void JGetDefaultProfiles(CString& strScan, CString& strPrint, CString& strDisplay) const;
+    JCJob* JSaveJob();
+    void JCloseJob();
+    int JDeleteCurJob();
+    int JOpenJobRecentFile(UINT nID);
+    CString GetJobPath() const;
+    // Job file, "(", the task file's name, ")".
+    CString GetJobReference() const;
+    // String 106, with " - " and the job reference while a job is open.
+    void UpdateMainTitle();
+    // Brings the host's MDI child frames' titles up to date.
+    void UpdateChildTitles();
+
+    JCTask* m_pCurTask;
+    JCJob* m_pCurJob;
+    CString m_strTaskPath;
+    CString m_strTempPath;
+    CString m_strPlugInPath;
+    CString m_strScanProfile;
+    CString m_strPrintProfile;
+    CString m_strDisplayProfile;
+    CRecentFileList* m_pRecentFileList;
+
+private:
+    // Saves and deletes the open task and job, then makes these current.
+    void Replace(JCTask* pTask, JCJob* pJob);
+
+    static JCJobMain* s_pInstance;
+};

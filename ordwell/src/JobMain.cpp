@@ -1,0 +1,241 @@
+// The job manager: current task and job, their files, titles and the recent
+// job list.
+#include "JobMain.h"
+
+#include "General.h"
+#include "JobFiles.h"
+#include "JobText.h"
+#include "Ordwell.h"
+#include "resource.h"
+
+JCJobMain* JCJobMain::s_pInstance = NULL;
+
+JCJobMain::JCJobMain() : m_pCurTask(NULL), m_pCurJob(NULL), m_pRecentFileList(NULL) {}
+
+JCJobMain::~JCJobMain()
+{
+    if (m_pCurTask != NULL || m_pCurJob != NULL)
+        JCloseJob();
+    if (m_pRecentFileList != NULL) {
+        m_pRecentFileList->WriteList();
+        delete m_pRecentFileList;
+        m_pRecentFileList = NULL;
+    }
+    if (s_pInstance == this)
+        s_pInstance = NULL;
+}
+
+JCJobMain* JCJobMain::Instance() { return s_pInstance; }
+
+void JCJobMain::Install(JCJobMain* pMain)
+{
+    JCJobMain* pEarlier = s_pInstance;
+    s_pInstance = pMain;
+    if (pEarlier == NULL || pEarlier == pMain)
+        return;
+    // The host's open job and its settings live on in the new manager.
+    pMain->m_pCurTask = pEarlier->m_pCurTask;
+    pMain->m_pCurJob = pEarlier->m_pCurJob;
+    pMain->m_strTaskPath = pEarlier->m_strTaskPath;
+    pMain->m_strTempPath = pEarlier->m_strTempPath;
+    pMain->m_strPlugInPath = pEarlier->m_strPlugInPath;
+    pMain->m_strScanProfile = pEarlier->m_strScanProfile;
+    pMain->m_strPrintProfile = pEarlier->m_strPrintProfile;
+    pMain->m_strDisplayProfile = pEarlier->m_strDisplayProfile;
+    pMain->m_pRecentFileList = pEarlier->m_pRecentFileList;
+    pEarlier->m_pCurTask = NULL;
+    pEarlier->m_pCurJob = NULL;
+    pEarlier->m_pRecentFileList = NULL;
+    delete pEarlier;
+}
+
+void JCJobMain::Uninstall()
+{
+    JCJobMain* pMain = s_pInstance;
+    s_pInstance = NULL;
+    delete pMain;
+}
+
+int JCJobMain::FileTypeCode(const CString& strName)
+{
+    static const struct {
+        const char* ext;
+        int code;
+    } kCodes[] = {
+        {".bmp", 5}, {".tif", 6}, {".jpg", 9}, {".gif", 8}, {".pcx", 7},  {".raw", 11},
+        {".ovk", 10}, {".ps", 2}, {".txt", 3}, {".htm", 4}, {".xb", 12}, {".exf", 1},
+    };
+    CString name(strName);
+    name.MakeLower();
+    for (const auto& code : kCodes)
+        if (name.Find(code.ext) >= 0)
+            return code.code;
+    return 0;
+}
+
+void JCJobMain::JGetDefaultProfiles(CString& strScan, CString& strPrint, CString& strDisplay) const
+{
+    strScan = m_strScanProfile;
+    strPrint = m_strPrintProfile;
+    strDisplay = m_strDisplayProfile;
+}
+
+JCJob* JCJobMain::JSaveJob()
+{
+    if (m_pCurTask != NULL && !WriteTaskFile(m_pCurTask->m_strTaskFile, *m_pCurTask))
+        AfxMessageBox(IDS_TASK_CREATE_FAILED, MB_OK);
+    if (m_pCurJob != NULL && !WriteJobFile(m_pCurJob->m_strJobFile, *m_pCurJob))
+        AfxMessageBox(IDS_TASK_CREATE_FAILED, MB_OK);
+    return m_pCurJob;
+}
+
+void JCJobMain::JCloseJob()
+{
+    if (AfxGetMainWnd() != NULL) {
+        CString title;
+        title.LoadString(IDS_ORDWELL_TITLE);
+        AfxGetMainWnd()->SetWindowText(title);
+        LoadConvertTable(NULL);
+    }
+    JSaveJob();
+    if (m_pCurTask != NULL && m_pCurTask->m_lstJob.IsEmpty())
+        ::DeleteFileA(m_pCurTask->m_strTaskFile);
+    delete m_pCurTask;
+    delete m_pCurJob;
+    m_pCurTask = NULL;
+    m_pCurJob = NULL;
+    UpdateChildTitles();
+}
+
+CString JCJobMain::GetJobPath() const
+{
+    if (m_pCurJob == NULL)
+        return CString();
+    return JCFileName(m_pCurJob->m_strJobFile).GetPath();
+}
+
+CString JCJobMain::GetJobReference() const
+{
+    if (m_pCurJob == NULL || m_pCurTask == NULL)
+        return CString();
+    return m_pCurJob->m_strJobFile + "(" + JCFileName(m_pCurTask->m_strTaskFile).GetPureName() + ")";
+}
+
+void JCJobMain::UpdateMainTitle()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain == NULL)
+        return;
+    CString title;
+    title.LoadString(IDS_ORDWELL_TITLE);
+    if (m_pCurJob != NULL)
+        title += " - " + GetJobReference();
+    pMain->SetWindowText(title);
+}
+
+void JCJobMain::UpdateChildTitles()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain == NULL || !pMain->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+        return;
+    CMDIFrameWnd* pFrame = static_cast<CMDIFrameWnd*>(pMain);
+    CMDIChildWnd* pChild = pFrame->MDIGetActive();
+    if (pChild == NULL)
+        return;
+    pChild->OnUpdateFrameTitle(TRUE);
+    CDocument* pDoc = pChild->GetActiveDocument();
+    CString first = pDoc != NULL ? pDoc->GetPathName() : CString();
+    // Walk round the children once; the count bounds the walk in case
+    // several children show documents with the same path.
+    int nChildren = 0;
+    for (HWND h = ::GetWindow(pFrame->m_hWndMDIClient, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+        nChildren++;
+    for (int i = 1; i < nChildren; i++) {
+        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDINEXT, 0, 0);
+        pChild = pFrame->MDIGetActive();
+        if (pChild == NULL)
+            break;
+        pDoc = pChild->GetActiveDocument();
+        if ((pDoc != NULL ? pDoc->GetPathName() : CString()) == first)
+            break;
+        pChild->OnUpdateFrameTitle(TRUE);
+    }
+}
+
+void JCJobMain::Replace(JCTask* pTask, JCJob* pJob)
+{
+    if (m_pCurTask != NULL || m_pCurJob != NULL) {
+        JSaveJob();
+        delete m_pCurTask;
+        delete m_pCurJob;
+    }
+    m_pCurTask = pTask;
+    m_pCurJob = pJob;
+}
+
+int JCJobMain::JDeleteCurJob()
+{
+    if (m_pCurJob == NULL)
+        return AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+    CString question;
+    question.LoadString(IDS_CONFIRM_DELETE_JOB);
+    question += m_pCurJob->m_strJobFile + "?";
+    if (AfxMessageBox(question, MB_YESNO) != IDYES)
+        return 0;
+
+    CString folder = GetJobPath();
+    if (m_pCurTask != NULL)
+        m_pCurTask->JDeleteJob(folder);
+    JCloseJob();
+
+    // Plain files only: subfolders and what they hold stay.
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA(folder + "\\*.*", &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+                ::DeleteFileA(folder + "\\" + found.cFileName);
+        } while (::FindNextFileA(find, &found));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(folder);  // fails, as it should, when subfolders remain
+
+    UpdateMainTitle();
+    LoadConvertTable(NULL);
+    return 0;
+}
+
+int JCJobMain::JOpenJobRecentFile(UINT nID)
+{
+    if (m_pRecentFileList == NULL || nID < ID_FILE_MRU_FIRST_JOB ||
+        nID >= ID_FILE_MRU_FIRST_JOB + static_cast<UINT>(m_pRecentFileList->GetSize()))
+        return 0;
+    int nIndex = static_cast<int>(nID - ID_FILE_MRU_FIRST_JOB);
+    CString entry = (*m_pRecentFileList)[nIndex];
+    if (entry.IsEmpty())
+        return 0;
+
+    int open = entry.Find('(');
+    CString jobFile = open >= 0 ? entry.Left(open) : entry;
+    CString taskName = open >= 0 ? entry.Mid(open + 1) : CString();
+    if (!taskName.IsEmpty())
+        taskName = taskName.Left(taskName.GetLength() - 1);
+    CString taskFile = m_strTaskPath + "\\" + taskName;
+
+    JCTask* pTask = new JCTask;
+    JCJob* pJob = new JCJob;
+    if (open < 0 || !ReadTaskFile(taskFile, *pTask) || !ReadJobFile(jobFile, *pJob)) {
+        delete pTask;
+        delete pJob;
+        m_pRecentFileList->Remove(nIndex);
+    } else {
+        Replace(pTask, pJob);
+        m_pRecentFileList->Add(entry);
+        CString folder = GetJobPath();
+        LoadConvertTable(folder.GetBuffer(0));
+        folder.ReleaseBuffer();
+    }
+    UpdateMainTitle();
+    GenSetJobOpen(m_pCurJob != NULL ? 1 : 0);
+    return 1;
+}

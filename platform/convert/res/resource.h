@@ -1,0 +1,8 @@
+#pragma once
+#define IDD_CONVERT_PROFILES 3100
+#define IDC_CONVERT_SCANNER 1001
+#define IDC_CONVERT_DISPLAY 1002
+#define IDC_CONVERT_PRINTER 1003
+#ifndef IDC_STATIC
+#define IDC_STATIC -1
+#endif

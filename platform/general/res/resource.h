@@ -1,0 +1,3 @@
+#pragma once
+#define IDD_GENERAL_PROGRESS 30100
+#define IDC_GENERAL_PROGRESS 30101

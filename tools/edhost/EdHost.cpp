@@ -1,0 +1,124 @@
+// A small MDI host for Ordwell: loads the library, starts its job manager
+// and calls its exports from a menu, showing what they did.
+#include "afxwin.h"
+#include "afxdlgs.h"
+
+#include "General.h"
+#include "Ordwell.h"
+#include "resource.h"
+
+namespace {
+
+class CHostFrame : public CMDIFrameWnd {
+public:
+    afx_msg void OnJobCreate() { JCreateJob(); ShowState("创建作业"); }
+    afx_msg void OnJobOpen() { JOpenJob(); ShowState("打开作业"); }
+    afx_msg void OnJobSave() { JSaveJob(); ShowState("保存作业"); }
+    afx_msg void OnJobClose() { JCloseJob(); ShowState("关闭作业"); }
+    afx_msg void OnJobDelete() { JDeleteCurJob(); ShowState("删除作业"); }
+    afx_msg void OnColorMode() { JSelectColorMode(); ShowState("颜色模式"); }
+    afx_msg void OnPathsFromIni()
+    {
+        JSetTaskPathFromIni();
+        JSetTempPathFromIni();
+        JSetDefaultProfilesFromIni();
+        ShowState("从 Job.ini 读取路径");
+    }
+    afx_msg void OnAddImage()
+    {
+        CFileDialog dialog(TRUE);
+        if (dialog.DoModal() == IDOK)
+            AddImageToJob(dialog.GetPathName(), 0, 0, static_cast<long>(time(NULL)), "", "None");
+        ShowState("加入图像");
+    }
+    afx_msg void OnStatus() { ShowState("作业状态"); }
+    afx_msg void OnRecent(UINT nID)
+    {
+        JOpenJobRecentFile(nID);
+        ShowState("最近的作业");
+    }
+    afx_msg void OnUpdateRecent(CCmdUI* pCmdUI)
+    {
+        if (JGetRecentFileList() != NULL)
+            JGetRecentFileList()->UpdateMenu(pCmdUI);
+    }
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowState(const char* what)
+    {
+        CString temp, plugIn, scan, print, display;
+        JGetUserTempPath(temp);
+        JGetUserPlugInPath(plugIn);
+        JGetDefaultProfiles(scan, print, display);
+        CString state;
+        state.Format("%s\n\n程序目录: %s\n任务目录: %s\n临时目录: %s\n插件目录: %s\n配置文件: %s | %s | %s\n", what,
+                     GenGetProgramFolder(), (LPCTSTR)JGetTaskPath(), (LPCTSTR)temp, (LPCTSTR)plugIn,
+                     (LPCTSTR)scan, (LPCTSTR)print, (LPCTSTR)display);
+        JCJob* pJob = JGetCurJob();
+        if (pJob == NULL) {
+            state += "没有打开的作业";
+        } else {
+            CString job;
+            job.Format("作业: %s\n页面 %d, 原稿 %d, 输出 %d", (LPCTSTR)pJob->m_strJobFile,
+                       pJob->JGetPageList()->GetCount(), pJob->JGetOriginList()->GetCount(),
+                       pJob->JGetOutputList()->GetCount());
+            state += job;
+        }
+        AfxMessageBox(state, MB_OK | MB_ICONINFORMATION);
+    }
+};
+
+BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
+    ON_COMMAND(ID_JOB_CREATE, OnJobCreate)
+    ON_COMMAND(ID_JOB_OPEN, OnJobOpen)
+    ON_COMMAND(ID_JOB_SAVE, OnJobSave)
+    ON_COMMAND(ID_JOB_CLOSE, OnJobClose)
+    ON_COMMAND(ID_JOB_DELETE, OnJobDelete)
+    ON_COMMAND(ID_JOB_COLOR_MODE, OnColorMode)
+    ON_COMMAND(ID_JOB_PATHS_FROM_INI, OnPathsFromIni)
+    ON_COMMAND(ID_JOB_ADD_IMAGE, OnAddImage)
+    ON_COMMAND(ID_JOB_STATUS, OnStatus)
+    ON_COMMAND_RANGE(ID_JOB_MRU_FIRST, ID_JOB_MRU_LAST, OnRecent)
+    ON_UPDATE_COMMAND_UI(ID_JOB_MRU_FIRST, OnUpdateRecent)
+END_MESSAGE_MAP()
+
+class CHostApp : public CWinApp {
+public:
+    CHostApp() : CWinApp("作业主机")
+    {
+        GenStartup();
+        InitJobMainClass(NULL);
+    }
+    ~CHostApp()
+    {
+        DeleteJobMainClass();
+        GenShutdown();
+    }
+
+    BOOL InitInstance() override
+    {
+        SetRegistryKey("Ombrelle");
+        CRecentFileList* pList = new CRecentFileList(ID_JOB_MRU_FIRST, "Recent Job List", "Job%d", 4);
+        pList->ReadList();
+        JSetRecentFileList(pList);
+        JSetTaskPathFromIni();
+        JSetTempPathFromIni();
+        JSetDefaultProfilesFromIni();
+
+        CHostFrame* pFrame = new CHostFrame;
+        if (!pFrame->LoadFrame(IDR_EDHOST)) {
+            delete pFrame;
+            return FALSE;
+        }
+        m_pMainWnd = pFrame;
+        pFrame->ShowWindow(m_nCmdShow);
+        pFrame->UpdateWindow();
+        return TRUE;
+    }
+};
+
+CHostApp theApp;
+
+}  // namespace
