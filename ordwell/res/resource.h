@@ -28,6 +28,14 @@
 #define IDS_INI_SECTION_COLOR 63509
 #define IDS_INI_KEY_MODE 63510
 #define IDS_INI_KEY_PLUGIN 63511
+#define IDS_PATH_INVALID 63519
+#define IDS_DIR_NOT_EXIST 63520
+#define IDS_DEFAULT_DIR 63521
+
+// Folder chooser
+#define IDD_CHOOSE_DIR 4118
+#define IDC_CHOOSE_PATH_LABEL 4586
+#define IDC_CHOOSE_PATH 4587
 
 // First command id of the host's recent job list.
 #define ID_FILE_MRU_FIRST_JOB 57625

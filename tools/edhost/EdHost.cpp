@@ -3,6 +3,7 @@
 #include "afxwin.h"
 #include "afxdlgs.h"
 
+#include "ChooseDir.h"
 #include "General.h"
 #include "Ordwell.h"
 #include "resource.h"
@@ -30,6 +31,19 @@ public:
         if (dialog.DoModal() == IDOK)
             AddImageToJob(dialog.GetPathName(), 0, 0, static_cast<long>(time(NULL)), "", "None");
         ShowState("加入图像");
+    }
+    // As the client's picture settings page does: Ordwell's resources are
+    // current while the chooser is made.
+    afx_msg void OnChooseDir()
+    {
+        char folder[MAX_PATH] = "";
+        ::GetCurrentDirectoryA(MAX_PATH, folder);
+        HINSTANCE previous = SetOrdwellResourceHandle();
+        CChooseDir chooser(TRUE, folder, NULL, NULL, 70, NULL, NULL);
+        int result = chooser.DoModal();
+        AfxSetResourceHandle(previous);
+        if (result == IDOK)
+            AfxMessageBox("选择的路径: " + chooser.m_strChosenDir, MB_OK | MB_ICONINFORMATION);
     }
     afx_msg void OnStatus() { ShowState("作业状态"); }
     afx_msg void OnRecent(UINT nID)
@@ -79,6 +93,7 @@ BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
     ON_COMMAND(ID_JOB_COLOR_MODE, OnColorMode)
     ON_COMMAND(ID_JOB_PATHS_FROM_INI, OnPathsFromIni)
     ON_COMMAND(ID_JOB_ADD_IMAGE, OnAddImage)
+    ON_COMMAND(ID_JOB_CHOOSE_DIR, OnChooseDir)
     ON_COMMAND(ID_JOB_STATUS, OnStatus)
     ON_COMMAND_RANGE(ID_JOB_MRU_FIRST, ID_JOB_MRU_LAST, OnRecent)
     ON_UPDATE_COMMAND_UI(ID_JOB_MRU_FIRST, OnUpdateRecent)

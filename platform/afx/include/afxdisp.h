@@ -58,6 +58,9 @@ AFX_API void AFXAPI AfxOleSetUserCtrl(BOOL bUserCtrl);
 #define VTS_UNKNOWN "\x0D"
 #define VTS_UI1 "\x11"
 
+// By-reference parameters: the type with this bit (VT_BYREF does not fit a byte).
+#define VT_MFCBYREF 0x40
+
 #define VTS_PI2 "\x42"
 #define VTS_PI4 "\x43"
 #define VTS_PR4 "\x44"
@@ -329,7 +332,6 @@ public:
     CRuntimeClass* m_pRuntimeClass;
     BOOL m_bMultiInstance;
     LPCTSTR m_lpszProgID;
-    BOOL m_bOleObject;  // the registration marks an insertable object (not automation only)
 
     // The class factory handed to OLE.
     struct XClassFactory {

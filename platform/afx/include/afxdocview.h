@@ -65,6 +65,8 @@ public:
     virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
     virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
     virtual void OnCloseDocument();
+    // The last automation client let go: the document closes with its frames.
+    virtual void OnFinalRelease();
     virtual void Serialize(CArchive& ar);
     virtual void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving,
                                          UINT nIDPDefault);

@@ -56,7 +56,6 @@ protected:
     // references (1 from construction); OnFinalRelease deletes it.
 public:
     void EnableAutomation();
-    BOOL IsAutomationEnabled() const { return m_xDispatch.m_vtbl != NULL; }
     LPDISPATCH GetIDispatch(BOOL bAddRef);
     static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
     virtual void OnFinalRelease();
@@ -69,8 +68,8 @@ public:
     DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
     // The interface this object gives for an IID, without a reference.
     LPUNKNOWN GetInterface(const void* iid);
-    // Stand-ins for the missing half of a one-way property: the caller gets
-    // an exception.
+    // Stand-ins for the missing half of a one-way property (DISP_PROPERTY_EX):
+    // the caller gets DISP_E_MEMBERNOTFOUND.
     void GetNotSupported();
     void SetNotSupported();
 

@@ -58,10 +58,6 @@ public:
                       UINT* puArgErr) override;
 
     static const AFX_DISPMAP* MapOf(CCmdTarget* pTarget) { return pTarget->GetDispatchMap(); }
-    static const AFX_INTERFACEMAP* InterfaceMapOf(CCmdTarget* pTarget)
-    {
-        return pTarget->GetInterfaceMap();
-    }
 };
 
 COleDispatchImpl COleDispatchImpl::s_prototype;
@@ -228,8 +224,8 @@ HRESULT PrepareArgs(LPCSTR lpszParams, DISPPARAMS* pDispParams, CallSlots& slots
         const VARTYPE vt = (BYTE)lpszParams[i];
         HRESULT hr = S_OK;
 
-        if (vt & VT_BYREF) {
-            const VARTYPE vtBase = vt & ~VT_BYREF;
+        if (vt & VT_MFCBYREF) {
+            const VARTYPE vtBase = vt & ~VT_MFCBYREF;
             void* pValue = NULL;
             if (V_VT(pArg) == (VT_BYREF | VT_VARIANT)) {
                 // A script's variable: coerce it in place and hand out its value.
@@ -237,8 +233,15 @@ HRESULT PrepareArgs(LPCSTR lpszParams, DISPPARAMS* pDispParams, CallSlots& slots
                 if (vtBase == VT_VARIANT) {
                     pValue = pInner;
                 } else {
-                    if (V_VT(pInner) != vtBase)
-                        hr = VariantChangeType(pInner, pInner, 0, vtBase);
+                    if (V_VT(pInner) != vtBase) {
+                        VARIANT changed;
+                        VariantInit(&changed);
+                        hr = VariantChangeType(&changed, pInner, 0, vtBase);
+                        if (SUCCEEDED(hr)) {
+                            VariantClear(pInner);
+                            *pInner = changed;
+                        }
+                    }
                     pValue = ValueOf(pInner);
                 }
             } else if (V_VT(pArg) == (VT_BYREF | vtBase)) {
@@ -527,11 +530,6 @@ CCmdTarget* PASCAL CCmdTarget::FromIDispatch(LPDISPATCH lpDispatch)
 
 void CCmdTarget::OnFinalRelease()
 {
-    // A document goes the way a closed document goes (its frames with it).
-    if (IsKindOf(RUNTIME_CLASS(CDocument))) {
-        static_cast<CDocument*>(this)->OnCloseDocument();
-        return;
-    }
     delete this;
 }
 

@@ -1,5 +1,6 @@
 // The command line's parameters turned into a shell command and switches.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 CCommandLineInfo::CCommandLineInfo()
     : m_bShowSplash(TRUE), m_bRunEmbedded(FALSE), m_bRunAutomated(FALSE), m_nShellCommand(FileNew)
@@ -27,13 +28,17 @@ void CCommandLineInfo::ParseParamFlag(const TCHAR* pszParam)
         m_nShellCommand = FilePrint;
     else if (lstrcmpiA(pszParam, "Unregister") == 0 || lstrcmpiA(pszParam, "Unregserver") == 0)
         m_nShellCommand = AppUnregister;
-    else if (lstrcmpiA(pszParam, "dde") == 0)
+    else if (lstrcmpiA(pszParam, "dde") == 0) {
+        AfxOleSetUserCtrl(FALSE);
         m_nShellCommand = FileDDE;
-    else if (lstrcmpiA(pszParam, "Embedding") == 0) {
-        // Started by OLE for an embedded object: no user sees a splash.
+    } else if (lstrcmpiA(pszParam, "Embedding") == 0) {
+        // Started by OLE, not by a user: no splash, and the program ends
+        // with its last object rather than with a user.
+        AfxOleSetUserCtrl(FALSE);
         m_bRunEmbedded = TRUE;
         m_bShowSplash = FALSE;
     } else if (lstrcmpiA(pszParam, "Automation") == 0) {
+        AfxOleSetUserCtrl(FALSE);
         m_bRunAutomated = TRUE;
         m_bShowSplash = FALSE;
     } else if (lstrcmpiA(pszParam, "nologo") == 0)

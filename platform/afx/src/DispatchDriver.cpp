@@ -33,8 +33,8 @@ namespace {
 // Takes one argument of type vt from the list into *pArg.
 void TakeArgument(VARTYPE vt, va_list& argList, VARIANT* pArg)
 {
-    if (vt & VT_BYREF) {
-        V_VT(pArg) = vt;
+    if (vt & VT_MFCBYREF) {
+        V_VT(pArg) = (VARTYPE)((vt & ~VT_MFCBYREF) | VT_BYREF);
         V_BYREF(pArg) = va_arg(argList, void*);
         return;
     }

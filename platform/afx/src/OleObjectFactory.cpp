@@ -170,8 +170,7 @@ COleObjectFactory::COleObjectFactory(REFCLSID clsid, CRuntimeClass* pRuntimeClas
       m_clsid(clsid),
       m_pRuntimeClass(pRuntimeClass),
       m_bMultiInstance(bMultiInstance),
-      m_lpszProgID(lpszProgID),
-      m_bOleObject(FALSE)
+      m_lpszProgID(lpszProgID)
 {
     m_xClassFactory.m_vtbl = COleClassFactoryImpl::Vtable();
     m_xClassFactory.m_pOwner = this;

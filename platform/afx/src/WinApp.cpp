@@ -102,11 +102,7 @@ int CWinApp::Run()
     // program was started by OLE: then the release of its last object does.
     if (m_pMainWnd == nullptr && AfxOleGetUserCtrl())
         AfxPostQuitMessage(0);
-    int nResult = CWinThread::Run();
-    // OLE must not hand clients to a program that is going: revoke its
-    // class objects and end OLE (when AfxOleInit started it).
-    AfxOleTerm(FALSE);
-    return nResult;
+    return CWinThread::Run();
 }
 
 BOOL CWinApp::OnIdle(LONG lCount)
@@ -241,6 +237,9 @@ BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCm
 
 void AFXAPI AfxWinTerm()
 {
+    // OLE must not hand clients to a program that is going: revoke its
+    // class objects and end OLE (when AfxOleInit started it).
+    AfxOleTerm(FALSE);
     AfxDeleteTempHandleMaps();
 }
 

@@ -1,6 +1,7 @@
 // The command line: the parameters the application splits off and what the
 // parser makes of them, and the shell command carried out from them.
 #include "afxwin.h"
+#include "afxdisp.h"
 
 #include <gtest/gtest.h>
 
@@ -114,10 +115,16 @@ TEST(CommandLineInfo, ParsesSwitchesInEitherPrefixAndCaseAndTheFiles)
     for (const ParseCase& c : kParseCases) {
         SCOPED_TRACE(c.line);
         CCommandLineInfo info;
+        AfxOleSetUserCtrl(TRUE);
         {
             ArgvOverride argv(c.line);
             app.ParseCommandLine(info);
         }
+        // A program started by OLE ends with its last object, not with a user.
+        bool bStartedByOle = info.m_bRunEmbedded || info.m_bRunAutomated ||
+                             info.m_nShellCommand == CCommandLineInfo::FileDDE;
+        EXPECT_EQ(AfxOleGetUserCtrl() != FALSE, !bStartedByOle);
+        AfxOleSetUserCtrl(TRUE);
         EXPECT_EQ((int)info.m_nShellCommand, c.nShellCommand);
         EXPECT_EQ(info.m_bShowSplash != FALSE, c.bShowSplash);
         EXPECT_EQ(info.m_bRunEmbedded != FALSE, c.bRunEmbedded);

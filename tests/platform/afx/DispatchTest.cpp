@@ -153,7 +153,7 @@ DISPID IdOf(IDispatch* p, const wchar_t* name)
 }
 
 // args in the member's order.
-void Run(IDispatch* p, DISPID id, WORD flags, std::vector<Var> args, Outcome& out)
+void Call(IDispatch* p, DISPID id, WORD flags, std::vector<Var> args, Outcome& out)
 {
     std::vector<VARIANT> reversed;
     for (auto it = args.rbegin(); it != args.rend(); ++it)
@@ -167,9 +167,9 @@ void Run(IDispatch* p, DISPID id, WORD flags, std::vector<Var> args, Outcome& ou
     out.hr = p->Invoke(id, IID_NULL, 0, flags, &params, &out.result, &out.error, &out.argErr);
 }
 
-void Run(IDispatch* p, const wchar_t* name, WORD flags, std::vector<Var> args, Outcome& out)
+void Call(IDispatch* p, const wchar_t* name, WORD flags, std::vector<Var> args, Outcome& out)
 {
-    Run(p, IdOf(p, name), flags, std::move(args), out);
+    Call(p, IdOf(p, name), flags, std::move(args), out);
 }
 
 std::wstring Text(const VARIANT& v)
@@ -208,9 +208,9 @@ TEST_F(DispatchTest, IdsFollowTheMapOrderAndNamesMatchWithoutCase)
     EXPECT_EQ(1, IdOf(p, L"Extra"));
     EXPECT_EQ(MAKELONG(5, 1), IdOf(p, L"Mix"));
     Outcome extra, mix;
-    Run(p, L"Extra", DISPATCH_METHOD, {}, extra);
+    Call(p, L"Extra", DISPATCH_METHOD, {}, extra);
     EXPECT_EQ(99, extra.result.lVal);
-    Run(p, L"Negate", DISPATCH_METHOD, {Var(L"12")}, mix);
+    Call(p, L"Negate", DISPATCH_METHOD, {Var(L"12")}, mix);
     EXPECT_EQ(-12, mix.result.iVal);
     p->Release();
 }
@@ -218,17 +218,17 @@ TEST_F(DispatchTest, IdsFollowTheMapOrderAndNamesMatchWithoutCase)
 TEST_F(DispatchTest, ArgumentsAreCoercedToEachParameterType)
 {
     Outcome mix;
-    Run(m_dispatch, L"Mix", DISPATCH_METHOD,
+    Call(m_dispatch, L"Mix", DISPATCH_METHOD,
         {Var(L"3"), Var(L"2.5"), Var(70000L), Var(0.25), Var(L"-1"), Var(L"文本"), Var(2L)}, mix);
     ASSERT_EQ(S_OK, mix.hr);
     EXPECT_EQ(L"3|2.5|70000|0.25|1|文本|2", Text(mix.result));
 
     Outcome half, third, negate, empty, echo;
-    Run(m_dispatch, L"Half", DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var(L"5")}, half);
-    Run(m_dispatch, L"Third", DISPATCH_METHOD, {Var(1.5)}, third);
-    Run(m_dispatch, L"Negate", DISPATCH_METHOD, {Var(4L)}, negate);
-    Run(m_dispatch, L"IsEmptyText", DISPATCH_METHOD, {Var(L"")}, empty);
-    Run(m_dispatch, L"Echo", DISPATCH_METHOD, {Var(L"回声")}, echo);
+    Call(m_dispatch, L"Half", DISPATCH_METHOD | DISPATCH_PROPERTYGET, {Var(L"5")}, half);
+    Call(m_dispatch, L"Third", DISPATCH_METHOD, {Var(1.5)}, third);
+    Call(m_dispatch, L"Negate", DISPATCH_METHOD, {Var(4L)}, negate);
+    Call(m_dispatch, L"IsEmptyText", DISPATCH_METHOD, {Var(L"")}, empty);
+    Call(m_dispatch, L"Echo", DISPATCH_METHOD, {Var(L"回声")}, echo);
     ASSERT_EQ(VT_R8, half.result.vt);
     EXPECT_EQ(2.5, half.result.dblVal);
     ASSERT_EQ(VT_R4, third.result.vt);
@@ -261,13 +261,13 @@ TEST_F(DispatchTest, CallsThatCannotBeMadeFailWithTheDispatchErrors)
     };
     for (auto& c : cases) {
         Outcome out;
-        Run(m_dispatch, c.id, c.flags, c.args, out);
+        Call(m_dispatch, c.id, c.flags, c.args, out);
         EXPECT_EQ(c.hr, out.hr) << c.what;
     }
 
     // The argument at fault, counted as the caller's array counts (last first).
     Outcome wrong;
-    Run(m_dispatch, mix, DISPATCH_METHOD,
+    Call(m_dispatch, mix, DISPATCH_METHOD,
         {Var(1L), Var(L"x"), Var(3L), Var(4L), Var(5L), Var(L"t"), Var(7L)}, wrong);
     EXPECT_EQ(DISP_E_TYPEMISMATCH, wrong.hr);
     EXPECT_EQ(5u, wrong.argErr);
@@ -276,14 +276,14 @@ TEST_F(DispatchTest, CallsThatCannotBeMadeFailWithTheDispatchErrors)
 TEST_F(DispatchTest, ExceptionsOfAMemberReachTheCallerWithTheirDescription)
 {
     Outcome refused;
-    Run(m_dispatch, L"Refuse", DISPATCH_METHOD, {Var(L"不许访问")}, refused);
+    Call(m_dispatch, L"Refuse", DISPATCH_METHOD, {Var(L"不许访问")}, refused);
     EXPECT_EQ(DISP_E_EXCEPTION, refused.hr);
     EXPECT_EQ(77, refused.error.wCode);
     ASSERT_NE(nullptr, refused.error.bstrDescription);
     EXPECT_STREQ(L"不许访问", refused.error.bstrDescription);
 
     Outcome outOfMemory;
-    Run(m_dispatch, L"RunOut", DISPATCH_METHOD, {}, outOfMemory);
+    Call(m_dispatch, L"RunOut", DISPATCH_METHOD, {}, outOfMemory);
     EXPECT_EQ(DISP_E_EXCEPTION, outOfMemory.hr);
     EXPECT_EQ(0, outOfMemory.error.wCode);
     EXPECT_EQ(E_OUTOFMEMORY, outOfMemory.error.scode);
@@ -320,9 +320,9 @@ TEST_F(DispatchTest, ByReferenceArgumentsAreChangedInThePlaceOfTheCaller)
 TEST_F(DispatchTest, PropertiesReadAndWriteMembersAndAccessors)
 {
     Outcome putName, putCount, putLevel, getName, getCount, getLevel;
-    Run(m_dispatch, L"Name", DISPATCH_PROPERTYPUT, {Var(L"名字")}, putName);
-    Run(m_dispatch, L"Count", DISPATCH_PROPERTYPUT, {Var(L"9")}, putCount);
-    Run(m_dispatch, L"Level", DISPATCH_PROPERTYPUT, {Var(4L)}, putLevel);
+    Call(m_dispatch, L"Name", DISPATCH_PROPERTYPUT, {Var(L"名字")}, putName);
+    Call(m_dispatch, L"Count", DISPATCH_PROPERTYPUT, {Var(L"9")}, putCount);
+    Call(m_dispatch, L"Level", DISPATCH_PROPERTYPUT, {Var(4L)}, putLevel);
     EXPECT_EQ(S_OK, putName.hr);
     EXPECT_EQ(S_OK, putCount.hr);
     EXPECT_EQ(S_OK, putLevel.hr);
@@ -331,9 +331,9 @@ TEST_F(DispatchTest, PropertiesReadAndWriteMembersAndAccessors)
     EXPECT_EQ(1, m_probe->m_nNotified);
     EXPECT_EQ(40, m_probe->m_nLevel);
 
-    Run(m_dispatch, L"Name", DISPATCH_PROPERTYGET, {}, getName);
-    Run(m_dispatch, L"Count", DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}, getCount);
-    Run(m_dispatch, L"Level", DISPATCH_PROPERTYGET, {}, getLevel);
+    Call(m_dispatch, L"Name", DISPATCH_PROPERTYGET, {}, getName);
+    Call(m_dispatch, L"Count", DISPATCH_PROPERTYGET | DISPATCH_METHOD, {}, getCount);
+    Call(m_dispatch, L"Level", DISPATCH_PROPERTYGET, {}, getLevel);
     EXPECT_EQ(L"名字", Text(getName.result));
     EXPECT_EQ(9, getCount.result.lVal);
     EXPECT_EQ(40, getLevel.result.lVal);

@@ -1,0 +1,3 @@
+#include "ChildFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)

@@ -1,0 +1,5 @@
+#include "OmbrelleView.h"
+
+IMPLEMENT_DYNCREATE(COmbrelleView, CView)
+
+void COmbrelleView::OnDraw(CDC*) {}
