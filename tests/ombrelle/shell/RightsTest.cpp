@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "MenuTexts.h"
+
 namespace {
 
 const std::vector<std::string> kScanItems = {"扫描设备选择", "预扫描图像", "扫描设置", "扫描", "自动平板扫描", "", "退出(&X)"};
@@ -21,17 +23,6 @@ const std::vector<std::string> kPlainMenus = {"文件(&F)", "查看(&V)", "帮�
 const std::vector<std::string> kScanButton = {"图片扫描"};
 const std::vector<std::string> kAllButtons = {"图片扫描", "路径设置", "类型选择", "一次编目", "提交入库"};
 const std::vector<std::string> kManageButtons = {"路径设置", "类型选择", "一次编目", "提交入库"};
-
-std::vector<std::string> MenuTexts(HMENU hMenu)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-        char text[256] = "";
-        ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
-        texts.push_back(text);
-    }
-    return texts;
-}
 
 std::vector<std::string> ButtonTexts(CToolBar& toolBar)
 {

@@ -13,23 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "MenuTexts.h"
+
 namespace {
 
 // One key per test program run: tests run side by side.
 std::string ClassesKey()
 {
     return "Software\\OmbrelleStartUpTestClasses" + std::to_string(::GetCurrentProcessId());
-}
-
-std::vector<std::string> MenuTexts(HMENU hMenu)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i) {
-        char text[256] = "";
-        ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
-        texts.push_back(text);
-    }
-    return texts;
 }
 
 const std::vector<std::string> kFileItems = {"扫描设备选择", "预扫描图像", "扫描设置", "扫描", "自动平板扫描", "", "退出(&X)"};
