@@ -32,3 +32,11 @@
 #define ID_RIGHTS_ASSIGN            32780
 #define ID_AUTO_SCAN                32781
 #define ID_ONLINE_HELP              32782
+
+// Each group of the client keeps its own ids.
+#include "parts/Frames.h"
+#include "parts/Document.h"
+#include "parts/ScanDialogs.h"
+#include "parts/Iptc.h"
+#include "parts/Thumbnails.h"
+#include "parts/FolderTrees.h"

@@ -1,0 +1,2 @@
+// Resource ids of this group; included by resource.h.
+#pragma once
