@@ -6,7 +6,10 @@
 
 #include "Dioptra.h"
 #include "General.h"
+#include "Ordwell.h"
+#include "afxdisp.h"
 #include "Registry.h"
+#include "TempDir.h"
 #include "WindowText.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +25,54 @@ std::string ClassesKey()
 {
     return "Software\\OmbrelleStartUpTestClasses" + std::to_string(::GetCurrentProcessId());
 }
+
+const std::vector<std::string> kAllMenus = {"文件(&F)", "查看(&V)", "系统设置(&C)", "采集管理(&M)", "权限管理(&R)", "帮助(&H)"};
+
+// The program's arguments as the class library's command line parser reads them.
+class CommandLineOverride {
+public:
+    explicit CommandLineOverride(std::vector<char*> arguments) : m_arguments(std::move(arguments))
+    {
+        m_savedCount = __argc;
+        m_savedArguments = __argv;
+        // The list ends in a null entry, as the runtime's does.
+        __argc = static_cast<int>(m_arguments.size()) - 1;
+        __argv = m_arguments.data();
+    }
+    ~CommandLineOverride()
+    {
+        __argc = m_savedCount;
+        __argv = m_savedArguments;
+        // An automation start hands the program's end to its clients.
+        AfxOleSetUserCtrl(TRUE);
+    }
+
+private:
+    std::vector<char*> m_arguments;
+    int m_savedCount;
+    char** m_savedArguments;
+};
+
+// Notes what had happened when the job library wrote its recent list, which
+// it does when its manager is deleted.
+class ShutdownWitness : public CRecentFileList {
+public:
+    ShutdownWitness(std::string& generalLogThen, bool& frameAliveThen, HWND hFrame)
+        : CRecentFileList(0, "OmbrelleStartUpTest", "File%d", 4), m_generalLogThen(generalLogThen),
+          m_frameAliveThen(frameAliveThen), m_hFrame(hFrame)
+    {
+    }
+    void WriteList() override
+    {
+        m_generalLogThen = GeneralCallLog();
+        m_frameAliveThen = ::IsWindow(m_hFrame) != FALSE;
+    }
+
+private:
+    std::string& m_generalLogThen;
+    bool& m_frameAliveThen;
+    HWND m_hFrame;
+};
 
 const std::vector<std::string> kFileItems = {"扫描设备选择", "预扫描图像", "扫描设置", "扫描", "自动平板扫描", "", "退出(&X)"};
 
@@ -100,6 +151,74 @@ TEST_F(StartUpTest, NormalStartOpensTheDocumentAndKeepsOnlyTheMenusOfTheStartUpR
     }
     // The general library's end comes last, when the application goes.
     EXPECT_EQ(std::string(GeneralCallLog()), "245\n");
+}
+
+TEST_F(StartUpTest, ShutdownDeletesTheJobManagerBeforeTheGeneralLibraryEnds)
+{
+    std::string generalLogThen = "not written";
+    bool frameAliveThen = true;
+    {
+        COmbrelleApp app;
+        ASSERT_TRUE(app.InitInstance());
+        JSetRecentFileList(new ShutdownWitness(generalLogThen, frameAliveThen, app.m_pMainFrame->GetSafeHwnd()));
+        Close(app);
+        GeneralClearCallLog();
+    }
+    EXPECT_EQ(generalLogThen, "");
+    EXPECT_FALSE(frameAliveThen);
+    EXPECT_EQ(std::string(GeneralCallLog()), "245\n");
+}
+
+TEST_F(StartUpTest, AutomationStartWaitsHiddenUntilShowMainWindowWhichKeepsEveryMenu)
+{
+    char program[] = "Ombrelle.exe";
+    char automation[] = "/Automation";
+    CommandLineOverride commandLine({program, automation, nullptr});
+    COmbrelleApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* pFrame = app.m_pMainFrame;
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_FALSE(pFrame->IsWindowVisible());
+    EXPECT_EQ(app.GetCurrentDocument(), nullptr);
+    EXPECT_FALSE(IsRegistered());
+
+    app.ShowMainWindow();
+    EXPECT_NE(app.GetCurrentDocument(), nullptr);
+    EXPECT_TRUE(pFrame->IsZoomed());
+    EXPECT_EQ(MenuTexts(::GetMenu(pFrame->GetSafeHwnd())), kAllMenus);
+    EXPECT_FALSE(IsRegistered());
+    Close(app);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(StartUpTest, OnlineHelpOpensTheHelpFileInTheProgramFolder)
+{
+    // Only the "open" verb of help files is known, and it writes the file it
+    // was given; the classes root is this test's own key.
+    testsupport::TempDir temp;
+    const std::string record = temp.File("opened.txt");
+    const std::string classes = ClassesKey();
+    ASSERT_TRUE(testsupport::WriteRegString(HKEY_CURRENT_USER, classes + "\\.chm", "", "OmbrelleTestHelp"));
+    ASSERT_TRUE(testsupport::WriteRegString(HKEY_CURRENT_USER, classes + "\\OmbrelleTestHelp\\shell\\open\\command", "",
+                                            "cmd.exe /c echo %1>\"" + record + "\""));
+
+    COmbrelleApp app;
+    ASSERT_TRUE(app.InitInstance());
+    app.m_pMainFrame->SendMessage(WM_COMMAND, ID_ONLINE_HELP);
+
+    std::string opened;
+    for (int i = 0; i < 100 && opened.empty(); ++i) {
+        ::Sleep(100);
+        opened = testsupport::ReadFileBytes(record);
+    }
+    char self[MAX_PATH] = "";
+    ::GetModuleFileNameA(NULL, self, MAX_PATH);
+    std::string folder(self, std::string(self).find_last_of('\\') + 1);
+    EXPECT_EQ(opened.substr(0, opened.find_first_of("\r\n")), folder + "Lumarec.chm");
+    Close(app);
 }
 
 }  // namespace
