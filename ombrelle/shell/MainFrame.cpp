@@ -11,7 +11,6 @@
 namespace {
 
 const UINT WM_CLOSE_ACTIVE_WINDOW = WM_USER + 1004;
-const UINT WM_AUTO_SCAN = WM_USER + 1333;
 
 // Scanner states above this one need the messages offered to the library.
 const int kScannerMessageState = 3;
@@ -55,8 +54,12 @@ IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_MESSAGE(WM_CLOSE_ACTIVE_WINDOW, OnCloseActiveWindow)
-    ON_MESSAGE(WM_AUTO_SCAN, OnAutoScan)
+    ON_MESSAGE(WM_AUTOSCAN_REQUEST, OnAutoScan)
+    ON_MESSAGE(WM_USER + 0, OnScannedFile)
+    ON_MESSAGE(WM_USER + 1000, OnShowThumbnails)
+    ON_COMMAND(ID_AUTO_SCAN, OnAutoFlatbedScan)
     ON_COMMAND(ID_ONLINE_HELP, OnOnlineHelp)
 END_MESSAGE_MAP()
 
@@ -70,6 +73,12 @@ CMainFrame::~CMainFrame()
 {
     if (m_bScannerReady)
         m_scanner.Terminate();
+}
+
+void CMainFrame::OnDestroy()
+{
+    CMDIFrameWnd::OnDestroy();
+    m_framework.Destroy();
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -7,6 +7,11 @@
 #include "afxcmn.h"
 
 #include "Lectorix.h"
+#include "AutoScanDlg.h"
+#include "VisualFramework.h"
+
+class CPicThumnailFormView;
+class CInputTreeFormView;
 
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CMainFrame)
@@ -20,9 +25,18 @@ public:
     BOOL InitScanner();
     BOOL CreateToolbar();
     int GetToolbarButtonCount() const;
+    // The thumbnail pane (11) of the active child frame, or NULL.
+    CPicThumnailFormView* GetThumbnailView();
+    // The folder tree pane (9) of the active child frame, or NULL.
+    CInputTreeFormView* GetFolderTreeView();
+    // Has the folder tree walk to the folder and the thumbnail pane list it.
+    void SelectFolderInTree(LPCTSTR lpszFolder);
+    // Scans the thumbnail list's folder again and shows the current picture anew.
+    void RefreshThumbnailItem();
 
     int m_nUploadMode;
     TWScanner m_scanner;
+    CAutoScanDlg m_autoScanDlg;
     int m_nPollTimer;
     BOOL m_bScannerReady;
     BOOL m_bAutoScanning;
@@ -30,6 +44,8 @@ public:
     CStatusBar m_wndStatusBar;
     BOOL m_bToolTips;
     int m_nColor;
+    // The frame's own panes: none are registered, so look-ups find nothing.
+    TVisualFramework m_framework;
 
 protected:
     CImageList m_imageList;
@@ -37,8 +53,14 @@ protected:
     int m_nButtonCount;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
     afx_msg LRESULT OnCloseActiveWindow(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnAutoScan(WPARAM wParam, LPARAM lParam);
+    // WM_USER+1000: list the folder tree's current folder as thumbnails.
+    afx_msg LRESULT OnShowThumbnails(WPARAM wParam, LPARAM lParam);
+    // WM_USER+0 from the scanner library: wParam is the path of the file just written.
+    afx_msg LRESULT OnScannedFile(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnAutoFlatbedScan();
     afx_msg void OnOnlineHelp();
     DECLARE_MESSAGE_MAP()
 };

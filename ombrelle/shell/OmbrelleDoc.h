@@ -1,10 +1,15 @@
-// The client's document: an automation server with nothing of its own yet.
+// The client's document (an automation server): the current picture and its
+// display image, scanning into the scan folder, the server addresses of the
+// profile, and the temp folder's clean-up when it closes.
 #pragma once
 
 #include "afxwin.h"
 #include "afxdisp.h"
 
 #include "PicTypeEntry.h"
+
+class CImageIO;
+class CMainFrame;
 
 class COmbrelleDoc : public CDocument {
     DECLARE_DYNCREATE(COmbrelleDoc)
@@ -15,7 +20,62 @@ public:
     // The picture file types the thumbnail list shows.
     CPicTypeList m_picTypes;
 
+    // The current picture's IPTC texts, in the order of the IPTC page.
+    CString m_strDescription, m_strHeadLine, m_strCategory, m_strEnveNumber, m_strEnvePriority;
+    CString m_strLanguageID, m_strProductID, m_strServiceID, m_strDestination, m_strObjName;
+    CString m_strOriginalTX, m_strCity, m_strCountry;
+
+    // Scanning commands; the main frame's automatic scan runs the scan too.
+    afx_msg void SelectScanner();
+    afx_msg void PreScanIntoNextFile();
+    afx_msg void ScanIntoNextFile();
+    // Command 32774: the scan settings dialog.
+    afx_msg void OnScanSettings();
+
+    // Makes the display image of a picture for a window of the rectangle's
+    // size; FALSE when the picture cannot be shown.
+    BOOL LoadCurrentImage(const CString& strPath, const CRect& rcTarget);
+    // A JPEG copy in the temp folder no larger than the rectangle
+    // (ReducedCopyName), the picture itself when it fits already, "" on failure.
+    CString MakeReducedCopy(const CString& strPath, const CRect& rcTarget);
+    // Frees the display image with its planes and the display bits, and
+    // forgets its file.
+    void FreeDisplayImage();
+    // Current folder, a backslash, current file name; "" without a file name.
+    CString GetCurrentPicturePath() const;
+    // Bytes of a 24-bit bottom-up bitmap of that size, rows padded to 4 bytes.
+    static DWORD DisplayBitsSize(int nWidth, int nHeight);
+
+    CImageIO* m_pDisplayImage;
+    CImageIO* m_pCopyImage;
+    BYTE* m_pDisplayBits;
+    CString m_strDisplayedFile;
+    BOOL m_bLoggedIn;
+    CString m_strScanFolder;    // ends in a backslash
+    CString m_strScanFileType;  // extension with its dot
+    int m_nScanCounter;         // last number tried for a scan file
+    int m_nAssetTypeIndex;
+
+    // The current picture, as the thumbnail pane fills it in.
+    CString m_strOriginalFolder, m_strOriginalName;
+    CString m_strMainSize, m_strCreateTime, m_strModifyTime;
+    CString m_strPicMode, m_strPicWidth, m_strPicHeight, m_strHorRes, m_strVerRes;
+
+    // Server addresses, kept in the profile's edition section.
+    CString m_strAccessoryUrl, m_strRegisterUrl, m_strServletUrl, m_strServerUrl, m_strBaseServerUrl;
+
 protected:
+    CMainFrame* GetMainFrame() const;
+    void ScanInto(BOOL bScan);
+    void CleanTempFolder();
+    void SaveServerAddresses();
+
+    // What the display image was last made from, so that a repaint with
+    // nothing changed reuses it.
+    CString m_strLoadedSource;
+    CSize m_sizeLoadedTarget;
+    WIN32_FILE_ATTRIBUTE_DATA m_loadedStamp;
+
     DECLARE_MESSAGE_MAP()
     DECLARE_DISPATCH_MAP()
 };

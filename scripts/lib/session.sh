@@ -27,6 +27,7 @@ start_wine_session() {
   # The prefix is made before the persistent server starts (making it waits
   # for Wine to go idle).
   "$root/scripts/wine-prefix"
+  install_twain_source "$build"
   "$wineserver" -f -p &
   session_wineserver_pid=$!
   # Start Wine's long-lived processes (services, devices, desktop) now, away
@@ -34,6 +35,18 @@ start_wine_session() {
   # and whoever reads that pipe would wait for them to end.
   "$wine" wineboot </dev/null >/dev/null 2>&1
   "$wine" rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+}
+
+# The virtual scanner goes into the prefix under the one name Wine's 64-bit
+# data source manager loads (it does not look for other *.ds files). Quick
+# when the copy is up to date; nothing to do before it is built.
+install_twain_source() {
+  local source="$1/bin/twainsource.ds"
+  local target="$WINEPREFIX/drive_c/windows/twain_64/sane.ds"
+  [ -f "$source" ] || return 0
+  cmp -s "$source" "$target" 2>/dev/null && return 0
+  mkdir -p "$(dirname "$target")"
+  cp "$source" "$target.new" && mv -f "$target.new" "$target"
 }
 
 stop_wine_session() {

@@ -68,13 +68,13 @@ BOOL CWinThread::PumpMessage()
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
     // The message's window and its parents up to the main window, then the
-    // main window itself for messages of its other top-level windows.
+    // main window itself for messages of its other top-level windows and for
+    // the thread's own messages, which have no window.
     CWnd* pMainWnd = AfxGetMainWnd();
     if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
         return TRUE;
-    if (pMainWnd != nullptr && pMsg->hwnd != nullptr) {
-        CWnd* pWnd = CWnd::FromHandle(pMsg->hwnd);
-        if (pWnd->GetTopLevelParent() != pMainWnd)
+    if (pMainWnd != nullptr) {
+        if (pMsg->hwnd == nullptr || CWnd::FromHandle(pMsg->hwnd)->GetTopLevelParent() != pMainWnd)
             return pMainWnd->PreTranslateMessage(pMsg);
     }
     return FALSE;

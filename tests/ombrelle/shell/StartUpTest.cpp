@@ -130,7 +130,8 @@ TEST_F(StartUpTest, NormalStartOpensTheDocumentAndKeepsOnlyTheMenusOfTheStartUpR
         ASSERT_NE(app.GetCurrentDocument(), nullptr);
         EXPECT_EQ(app.GetCurrentDocument()->GetDocTemplate(), app.m_pDocTemplate);
 
-        EXPECT_EQ(testsupport::WindowText(pFrame->GetSafeHwnd()).rfind("衡远澄明－图像采集系统", 0), 0u)
+        // The child frame is maximised, so no document name follows the title.
+        EXPECT_EQ(testsupport::WindowText(pFrame->GetSafeHwnd()), "衡远澄明－图像采集系统")
             << testsupport::ToUtf8(testsupport::WindowText(pFrame->GetSafeHwnd()));
         EXPECT_TRUE(pFrame->IsZoomed());
         EXPECT_TRUE(IsRegistered());

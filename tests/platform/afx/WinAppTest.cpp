@@ -118,6 +118,12 @@ TEST_F(WinAppTest, PreTranslationGoesFromTheApplicationUpTheWindowTree)
     ::PostMessageA(m_child.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0);
     m_app.PumpKey();
     EXPECT_EQ(g_log, (std::vector<std::string>{"app", "child"}));
+
+    // A message for the thread, with no window, is still offered to the main window.
+    g_log.clear();
+    ::PostThreadMessageA(::GetCurrentThreadId(), WM_KEYDOWN, 'B', 0);
+    m_app.PumpKey();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"app", "main"}));
 }
 
 TEST_F(WinAppTest, RunIdlesThenEndsWhenTheMainWindowGoes)

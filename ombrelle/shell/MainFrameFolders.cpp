@@ -1,0 +1,40 @@
+// The main frame's part in the folder tree pane: finding it, and selecting
+// the folder of a file just written.
+#include "MainFrame.h"
+
+#include "ChildFrame.h"
+#include "InputTreeFormView.h"
+#include "PicThumnailFormView.h"
+#include "resource.h"
+
+CInputTreeFormView* CMainFrame::GetFolderTreeView()
+{
+    CMDIChildWnd* pChild = MDIGetActive();
+    if (pChild == NULL || !pChild->IsKindOf(RUNTIME_CLASS(CChildFrame)))
+        return NULL;
+    CWnd* pPane = static_cast<CChildFrame*>(pChild)->m_framework.GetWindow(CChildFrame::kPaneFolderTree);
+    return dynamic_cast<CInputTreeFormView*>(pPane);
+}
+
+void CMainFrame::SelectFolderInTree(LPCTSTR lpszFolder)
+{
+    CInputTreeFormView* pTreeView = GetFolderTreeView();
+    if (pTreeView == NULL || pTreeView->m_tree.GetSafeHwnd() == NULL)
+        return;
+    CProgressFolderTree& tree = pTreeView->m_tree;
+    tree.SetSelectPath(lpszFolder);
+    // A fill that met the folder gave the tree its item: selecting it lists
+    // the folder. Otherwise the caret stays and the pane is told directly.
+    HTREEITEM hFolder = tree.GetSelectItem();
+    if (hFolder != NULL && hFolder != tree.GetSelectedItem()) {
+        tree.SelectItem(hFolder);
+        tree.SetCurrentPath(lpszFolder);
+        return;
+    }
+    CPicThumnailFormView* pThumbnails = GetThumbnailView();
+    if (pThumbnails != NULL && pThumbnails->m_list.GetSafeHwnd() != NULL) {
+        pThumbnails->SetDlgItemText(IDC_THUMB_FOLDER, lpszFolder);
+        pThumbnails->m_list.ShowFolder(lpszFolder, TRUE);
+        tree.m_strCurrentFolder = lpszFolder;
+    }
+}

@@ -1,0 +1,123 @@
+#include "ClientFixture.h"
+
+#include "General.h"
+#include "MainFrame.h"
+#include "OmbrelleDoc.h"
+#include "OmbrelleView.h"
+#include "Registry.h"
+#include "StartupSplashWnd.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace doctest {
+
+const char kEditionSection[] = "汇影图片扫描标准版";
+
+namespace {
+
+std::string Unique(const std::string& prefix) { return prefix + std::to_string(::GetCurrentProcessId()); }
+
+std::string ClassesKey() { return Unique("Software\\OmbrelleDocumentTestClasses"); }
+
+}  // namespace
+
+void ClientFixture::SetUp()
+{
+    // A profile of its own: the application's name names the profile's key.
+    std::free(const_cast<char*>(m_app.m_pszAppName));
+    m_app.m_pszAppName = _strdup(Unique("ombrelle_document_tests_").c_str());
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, ProfileKey());
+
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, ClassesKey());
+}
+
+void ClientFixture::TearDown()
+{
+    Close();
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, ClassesKey());
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, ProfileKey());
+}
+
+void ClientFixture::Start()
+{
+    // The start-up's registration goes to a private key; only then, since
+    // the image codecs are found through the real one.
+    HKEY hClasses = NULL;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, ClassesKey().c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hClasses,
+                                NULL),
+              ERROR_SUCCESS);
+    ASSERT_EQ(::RegOverridePredefKey(HKEY_CLASSES_ROOT, hClasses), ERROR_SUCCESS);
+    BOOL bStarted = m_app.InitInstance();
+    ::RegOverridePredefKey(HKEY_CLASSES_ROOT, NULL);
+    ::RegCloseKey(hClasses);
+    ASSERT_TRUE(bStarted);
+    m_started = true;
+    // The start-up picture would lie over the view, as until the operator's first click.
+    if (CStartupSplashWnd::GetSplash() != NULL)
+        CStartupSplashWnd::GetSplash()->HideSplash();
+    // The start-up set the temp folder beside the program, which the other
+    // test programs share.
+    GenSetTempFolder(m_temp.Path().c_str());
+    ASSERT_NE(Doc(), nullptr);
+    ASSERT_NE(View(), nullptr);
+    Pump();
+}
+
+void ClientFixture::Close()
+{
+    if (!m_started)
+        return;
+    m_started = false;
+    if (m_app.m_pMainFrame != nullptr)
+        m_app.m_pMainFrame->DestroyWindow();
+    m_app.m_pMainFrame = nullptr;
+    m_app.m_pMainWnd = nullptr;
+    Pump();
+}
+
+std::string ClientFixture::ProfileKey() const
+{
+    return std::string("Software\\Local AppWizard-Generated Applications\\") + m_app.m_pszAppName;
+}
+
+std::string ClientFixture::SectionKey(const std::string& section) const { return ProfileKey() + "\\" + section; }
+
+void ClientFixture::WriteProfile(const std::string& section, const std::string& name, const std::string& value) const
+{
+    ASSERT_TRUE(testsupport::WriteRegString(HKEY_CURRENT_USER, SectionKey(section), name, value));
+}
+
+CMainFrame* ClientFixture::Frame() const { return m_app.m_pMainFrame; }
+
+COmbrelleDoc* ClientFixture::Doc() const { return static_cast<COmbrelleDoc*>(m_app.GetCurrentDocument()); }
+
+COmbrelleView* ClientFixture::View() const
+{
+    COmbrelleDoc* pDoc = Doc();
+    if (pDoc == nullptr)
+        return nullptr;
+    for (POSITION pos = pDoc->GetFirstViewPosition(); pos != NULL;) {
+        CView* pView = pDoc->GetNextView(pos);
+        if (pView->IsKindOf(RUNTIME_CLASS(COmbrelleView)))
+            return static_cast<COmbrelleView*>(pView);
+    }
+    return nullptr;
+}
+
+void ClientFixture::SelectPicture(const std::string& folder, const std::string& name) const
+{
+    Doc()->m_strOriginalFolder = folder.c_str();
+    Doc()->m_strOriginalName = name.c_str();
+}
+
+void ClientFixture::Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+}  // namespace doctest
