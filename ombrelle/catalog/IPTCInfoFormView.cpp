@@ -58,10 +58,9 @@ void CIPTCInfoFormView::OnActivateView(BOOL bActivate, CView* pActivateView, CVi
     if (bActivate || GetSafeHwnd() == NULL)
         return;
     UpdateData(TRUE);
-    CDocument* pDocument = GetDocument();
-    if (pDocument == NULL || !pDocument->IsKindOf(RUNTIME_CLASS(COmbrelleDoc)))
+    COmbrelleDoc* pDoc = DYNAMIC_DOWNCAST(COmbrelleDoc, GetDocument());
+    if (pDoc == NULL)
         return;
-    COmbrelleDoc* pDoc = static_cast<COmbrelleDoc*>(pDocument);
     pDoc->m_strDescription = m_strDescription;
     pDoc->m_strHeadLine = m_strHeadLine;
     pDoc->m_strCategory = m_strCategory;

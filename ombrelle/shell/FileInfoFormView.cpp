@@ -66,10 +66,9 @@ void CFileInfoFormView::OnActivateView(BOOL bActivate, CView* pActivateView, CVi
     if (bActivate || GetSafeHwnd() == NULL)
         return;
     UpdateData(TRUE);
-    CDocument* pDocument = GetDocument();
-    if (pDocument == NULL || !pDocument->IsKindOf(RUNTIME_CLASS(COmbrelleDoc)))
+    COmbrelleDoc* pDoc = DYNAMIC_DOWNCAST(COmbrelleDoc, GetDocument());
+    if (pDoc == NULL)
         return;
-    COmbrelleDoc* pDoc = static_cast<COmbrelleDoc*>(pDocument);
     pDoc->m_strHorRes = m_strHorRes;
     pDoc->m_strVerRes = m_strVerRes;
     pDoc->m_strOriginalName = m_strFileName;

@@ -54,8 +54,7 @@ void CPicThumnailFormView::DoDataExchange(CDataExchange* pDX)
 
 COmbrelleDoc* CPicThumnailFormView::GetOmbrelleDoc() const
 {
-    CDocument* pDoc = m_pDocument;
-    return pDoc != NULL && pDoc->IsKindOf(RUNTIME_CLASS(COmbrelleDoc)) ? static_cast<COmbrelleDoc*>(pDoc) : NULL;
+    return DYNAMIC_DOWNCAST(COmbrelleDoc, m_pDocument);
 }
 
 void CPicThumnailFormView::RegisterFileTypes()

@@ -107,9 +107,8 @@ void CScanSettingsDlg::OnOK()
     pApp->WriteProfileString(kSection, kTypeKey, strType);
     pApp->WriteProfileString(kSection, kFolderKey, m_strFolder);
 
-    CDocument* pDoc = static_cast<COmbrelleApp*>(pApp)->GetCurrentDocument();
-    if (pDoc != NULL && pDoc->IsKindOf(RUNTIME_CLASS(COmbrelleDoc))) {
-        COmbrelleDoc* pOmbrelleDoc = static_cast<COmbrelleDoc*>(pDoc);
+    if (COmbrelleDoc* pOmbrelleDoc =
+            DYNAMIC_DOWNCAST(COmbrelleDoc, static_cast<COmbrelleApp*>(pApp)->GetCurrentDocument())) {
         pOmbrelleDoc->m_strScanFileType = strType;
         pOmbrelleDoc->m_strScanFolder = m_strFolder;
     }

@@ -457,6 +457,13 @@ TTabWnd* TVisualFramework::ParentTab(TVisualNode* pNode) const
     return (TTabWnd*)pParent;
 }
 
+TTabWnd* TVisualFramework::TabOf(TVisualNode* pNode, int& nIndex) const
+{
+    TTabWnd* pTab = ParentTab(pNode);
+    nIndex = pTab != NULL ? pTab->GetTabIndex(pNode->GetWnd()) : -1;
+    return nIndex >= 0 ? pTab : NULL;
+}
+
 BOOL TVisualFramework::SetActiveNode(TVisualNode* pNode)
 {
     CWnd* pWnd = pNode != NULL ? pNode->GetWnd() : NULL;
@@ -507,11 +514,9 @@ BOOL TVisualFramework::Enable(TVisualNode* pNode, BOOL bEnable)
 
 BOOL TVisualFramework::EnableTab(TVisualNode* pNode, BOOL bEnable)
 {
-    TTabWnd* pTab = ParentTab(pNode);
-    if (pTab == NULL)
-        return FALSE;
-    int nIndex = pTab->GetTabIndex(pNode->GetWnd());
-    if (nIndex < 0 || nIndex == pTab->GetActiveTab())
+    int nIndex;
+    TTabWnd* pTab = TabOf(pNode, nIndex);
+    if (pTab == NULL || nIndex == pTab->GetActiveTab())
         return FALSE;
     pTab->EnableTab(nIndex, bEnable);
     pNode->m_bEnabled = bEnable;
@@ -520,11 +525,9 @@ BOOL TVisualFramework::EnableTab(TVisualNode* pNode, BOOL bEnable)
 
 BOOL TVisualFramework::ShowTab(TVisualNode* pNode, BOOL bShow)
 {
-    TTabWnd* pTab = ParentTab(pNode);
-    if (pTab == NULL)
-        return FALSE;
-    int nIndex = pTab->GetTabIndex(pNode->GetWnd());
-    if (nIndex < 0 || nIndex == pTab->GetActiveTab())
+    int nIndex;
+    TTabWnd* pTab = TabOf(pNode, nIndex);
+    if (pTab == NULL || nIndex == pTab->GetActiveTab())
         return FALSE;
     return pTab->ShowTab(nIndex, bShow);
 }
@@ -539,9 +542,9 @@ BOOL TVisualFramework::IsEnabled(TVisualNode* pNode, BOOL& bEnabled)
 
 BOOL TVisualFramework::IsTabEnabled(TVisualNode* pNode, BOOL& bEnabled)
 {
-    TTabWnd* pTab = ParentTab(pNode);
-    int nIndex = pTab != NULL ? pTab->GetTabIndex(pNode->GetWnd()) : -1;
-    if (nIndex < 0)
+    int nIndex;
+    TTabWnd* pTab = TabOf(pNode, nIndex);
+    if (pTab == NULL)
         return FALSE;
     bEnabled = pTab->IsTabEnabled(nIndex);
     return TRUE;
@@ -549,9 +552,9 @@ BOOL TVisualFramework::IsTabEnabled(TVisualNode* pNode, BOOL& bEnabled)
 
 BOOL TVisualFramework::IsTabVisible(TVisualNode* pNode, BOOL& bVisible)
 {
-    TTabWnd* pTab = ParentTab(pNode);
-    int nIndex = pTab != NULL ? pTab->GetTabIndex(pNode->GetWnd()) : -1;
-    if (nIndex < 0)
+    int nIndex;
+    TTabWnd* pTab = TabOf(pNode, nIndex);
+    if (pTab == NULL)
         return FALSE;
     bVisible = pTab->IsTabVisible(nIndex);
     return TRUE;

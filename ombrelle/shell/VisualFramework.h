@@ -161,6 +161,8 @@ protected:
     void ApplyFlags(TVisualNode* pNode);
     void DestroyNode(TVisualNode* pNode);
     TTabWnd* ParentTab(TVisualNode* pNode) const;
+    // The tab window holding the node and the node's tab index; NULL (and -1) for none.
+    TTabWnd* TabOf(TVisualNode* pNode, int& nIndex) const;
 
     CFrameWnd* m_pFrame;
     HWND m_hWndFrame;

@@ -69,6 +69,12 @@ public:
 
 #define RUNTIME_CLASS(class_name) ((CRuntimeClass*)(&class_name::class##class_name))
 
+// The object as the class when it is one of it (or derived), else NULL; a NULL
+// object gives NULL.
+AFX_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+#define DYNAMIC_DOWNCAST(class_name, object) ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+#define STATIC_DOWNCAST(class_name, object) (static_cast<class_name*>(object))
+
 #define DECLARE_DYNAMIC(class_name)                 \
 public:                                             \
     static CRuntimeClass class##class_name;         \

@@ -52,6 +52,12 @@ TEST(Object, IsKindOfFollowsTheBaseClassChain)
         EXPECT_EQ(c.expected, c.object->IsKindOf(c.cls)) << c.object->GetRuntimeClass()->m_lpszClassName
                                                           << " of " << c.cls->m_lpszClassName;
     EXPECT_FALSE(RUNTIME_CLASS(ObjShape)->IsDerivedFrom(RUNTIME_CLASS(ObjCircle)));
+
+    CObject* pCircle = &circle;
+    CObject* pSquare = &square;
+    EXPECT_EQ(DYNAMIC_DOWNCAST(ObjShape, pCircle), &circle);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(ObjCircle, pSquare), nullptr);
+    EXPECT_EQ(DYNAMIC_DOWNCAST(ObjCircle, static_cast<CObject*>(nullptr)), nullptr);
 }
 
 TEST(Object, RuntimeClassRecordsDescribeTheClass)
