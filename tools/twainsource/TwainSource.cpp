@@ -204,18 +204,6 @@ bool WriteBmp(const char* path, HGLOBAL dib)
 
 // Capabilities ------------------------------------------------------------
 
-HGLOBAL OneValue(TW_UINT16 itemType, TW_UINT32 item)
-{
-    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(TW_ONEVALUE));
-    if (handle != NULL) {
-        TW_ONEVALUE* value = static_cast<TW_ONEVALUE*>(::GlobalLock(handle));
-        value->ItemType = itemType;
-        value->Item = item;
-        ::GlobalUnlock(handle);
-    }
-    return handle;
-}
-
 HGLOBAL Enumeration(TW_UINT16 itemType, const TW_UINT16* items, TW_UINT32 count, TW_UINT32 current, TW_UINT32 preset)
 {
     HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(TW_ENUMERATION) + count * sizeof(TW_UINT16));
@@ -268,13 +256,13 @@ TW_UINT16 GetCapability(TW_CAPABILITY* capability, TW_UINT16 message)
     TW_UINT16 conType = TWON_ONEVALUE;
     switch (capability->Cap) {
     case CAP_XFERCOUNT:
-        container = OneValue(TWTY_INT16, static_cast<TW_UINT16>(preset ? -1 : g_source.xferCount));
+        container = TwainOneValue(TWTY_INT16, static_cast<TW_UINT16>(preset ? -1 : g_source.xferCount));
         break;
     case ICAP_XFERMECH: {
         static const TW_UINT16 mechs[] = {TWSX_NATIVE, TWSX_FILE};
         TW_UINT16 mech = preset ? TWSX_NATIVE : g_source.xferMech;
         if (current || preset) {
-            container = OneValue(TWTY_UINT16, mech);
+            container = TwainOneValue(TWTY_UINT16, mech);
         } else {
             conType = TWON_ENUMERATION;
             container = Enumeration(TWTY_UINT16, mechs, 2, mech == TWSX_FILE ? 1 : 0, 0);
@@ -288,7 +276,7 @@ TW_UINT16 GetCapability(TW_CAPABILITY* capability, TW_UINT16 message)
                          : capability->Cap == ICAP_UNITS   ? TWUN_INCHES
                                                            : TWFF_BMP;
         if (current || preset) {
-            container = OneValue(TWTY_UINT16, only);
+            container = TwainOneValue(TWTY_UINT16, only);
         } else {
             conType = TWON_ENUMERATION;
             container = Enumeration(TWTY_UINT16, &only, 1, 0, 0);
@@ -301,7 +289,7 @@ TW_UINT16 GetCapability(TW_CAPABILITY* capability, TW_UINT16 message)
         if (preset)
             value = kDefaultResolution;
         if (current || preset) {
-            container = OneValue(TWTY_FIX32, TwainFixItem(TwainFix32(value)));
+            container = TwainOneValue(TWTY_FIX32, TwainFixItem(TwainFix32(value)));
         } else {
             conType = TWON_RANGE;
             container = ResolutionRange(value);
@@ -310,7 +298,7 @@ TW_UINT16 GetCapability(TW_CAPABILITY* capability, TW_UINT16 message)
     }
     case ICAP_PHYSICALWIDTH:
     case ICAP_PHYSICALHEIGHT:
-        container = OneValue(
+        container = TwainOneValue(
             TWTY_FIX32, TwainFixItem(TwainFix32(capability->Cap == ICAP_PHYSICALWIDTH ? kPageWidth : kPageHeight)));
         break;
     default:

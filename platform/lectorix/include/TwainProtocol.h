@@ -266,3 +266,17 @@ inline TW_FIX32 TwainItemFix(TW_UINT32 item)
     fix.Frac = static_cast<TW_UINT16>(item >> 16);
     return fix;
 }
+
+// A one-value container in global memory, as capabilities travel; NULL when
+// no memory is left.
+inline HGLOBAL TwainOneValue(TW_UINT16 itemType, TW_UINT32 item)
+{
+    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(TW_ONEVALUE));
+    if (handle != NULL) {
+        TW_ONEVALUE* value = static_cast<TW_ONEVALUE*>(::GlobalLock(handle));
+        value->ItemType = itemType;
+        value->Item = item;
+        ::GlobalUnlock(handle);
+    }
+    return handle;
+}

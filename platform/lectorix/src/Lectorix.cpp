@@ -41,18 +41,6 @@ Format FormatOf(const char* path)
     return kNoFormat;
 }
 
-HGLOBAL OneValue(TW_UINT16 itemType, TW_UINT32 item)
-{
-    HGLOBAL handle = ::GlobalAlloc(GHND, sizeof(TW_ONEVALUE));
-    if (handle != NULL) {
-        TW_ONEVALUE* value = static_cast<TW_ONEVALUE*>(::GlobalLock(handle));
-        value->ItemType = itemType;
-        value->Item = item;
-        ::GlobalUnlock(handle);
-    }
-    return handle;
-}
-
 template <typename T>
 void Release(T*& p)
 {
@@ -374,7 +362,7 @@ void TWScanner::Negotiate()
         TW_CAPABILITY capability = {};
         capability.Cap = cap;
         capability.ConType = TWON_ONEVALUE;
-        capability.hContainer = OneValue(itemType, item);
+        capability.hContainer = TwainOneValue(itemType, item);
         if (capability.hContainer == NULL)
             return false;
         WORD rc = CallSource(DG_CONTROL, DAT_CAPABILITY, MSG_SET, &capability);
