@@ -85,10 +85,9 @@ BOOL COmbrelleApp::InitInstance()
     COleTemplateServer::RegisterAll();
 
     CMainFrame* pMainFrame = new CMainFrame;
-    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, kMainFrameStyle)) {
-        delete pMainFrame;
+    // A frame that fails to be created has already deleted itself.
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, kMainFrameStyle))
         return FALSE;
-    }
     m_pMainWnd = pMainFrame;
     m_pMainFrame = pMainFrame;
 

@@ -188,6 +188,9 @@ TEST_F(StartUpTest, AutomationStartWaitsHiddenUntilShowMainWindowWhichKeepsEvery
     EXPECT_TRUE(pFrame->IsZoomed());
     EXPECT_EQ(MenuTexts(::GetMenu(pFrame->GetSafeHwnd())), kAllMenus);
     EXPECT_FALSE(IsRegistered());
+    // The operator has the window now: closing it is theirs, not the last
+    // automation client's.
+    AfxOleSetUserCtrl(TRUE);
     Close(app);
 }
 
