@@ -255,18 +255,9 @@ void CPicThumnailFormView::ShowItem(int nIndex)
         pInfo->m_strVerRes = pItem->strVerRes;
         pInfo->m_strWidth = pItem->strWidth;
         pInfo->m_strHeight = pItem->strHeight;
-        if (pDoc != NULL) {
-            pDoc->m_strOriginalName = pItem->strName;
+        CopyFileDetailsToDocument(nIndex);
+        if (pDoc != NULL)
             pDoc->m_strOriginalFolder = m_strFolder;
-            pDoc->m_strMainSize = strSize;
-            pDoc->m_strCreateTime = strCreated;
-            pDoc->m_strModifyTime = strModified;
-            pDoc->m_strPicMode = pItem->strColorMode;
-            pDoc->m_strHorRes = pItem->strHorRes;
-            pDoc->m_strVerRes = pItem->strVerRes;
-            pDoc->m_strPicWidth = pItem->strWidth;
-            pDoc->m_strPicHeight = pItem->strHeight;
-        }
         pInfo->ShowFields();
     }
 
