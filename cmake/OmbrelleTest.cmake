@@ -1,14 +1,31 @@
 include(GoogleTest)
 
-# ombrelle_add_tests(<name> SOURCES ... [LIBRARIES ...])
+# ombrelle_add_tests(<name> SOURCES ... [LIBRARIES ...] [FOCUS_TESTS <filter>])
 # One test program per area. Every test case becomes its own CTest test,
-# listed at test time through the emulator (Wine), with a hard timeout so
-# that nothing can hang a run.
+# listed at test time, with a hard timeout so that nothing can hang a run.
+# Listing and running go through tests/support/run-gtest, which fails a
+# listing that names no test and a test that does not report its own pass.
+# FOCUS_TESTS is a GoogleTest filter of the tests that need the keyboard
+# focus or the foreground: the desktop has one of each, and any test program
+# that shows a window takes them, so these tests run alone.
 function(ombrelle_add_tests name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(T "" "FOCUS_TESTS" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE testsupport ${T_LIBRARIES})
+  set_target_properties(${name} PROPERTIES
+    CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/tests/support/run-gtest)
+  if(T_FOCUS_TESTS)
+    gtest_discover_tests(${name}
+      TEST_FILTER "${T_FOCUS_TESTS}"
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120
+      PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+    set(others "-${T_FOCUS_TESTS}")
+  else()
+    set(others "*")
+  endif()
   gtest_discover_tests(${name}
+    TEST_FILTER "${others}"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     PROPERTIES TIMEOUT 120)

@@ -30,11 +30,32 @@ start_wine_session() {
   install_twain_source "$build"
   "$wineserver" -f -p &
   session_wineserver_pid=$!
+  # A Wine program that finds no server starts one of its own, which ends its
+  # system processes and itself soon after the last program of the run ends;
+  # programs started meanwhile die at once. Wait until the persistent server
+  # listens before anything else starts.
+  wait_for_wineserver || return 1
   # Start Wine's long-lived processes (services, devices, desktop) now, away
   # from our output: a program that started them would hand them its stdout,
   # and whoever reads that pipe would wait for them to end.
   "$wine" wineboot </dev/null >/dev/null 2>&1
   "$wine" rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+}
+
+# The server works in its own folder (a private one under /tmp in Debian's
+# Wine, so its path cannot be worked out beforehand) and listens on the
+# socket "socket" there.
+wait_for_wineserver() {
+  for _ in $(seq 400); do
+    if ! kill -0 "$session_wineserver_pid" 2>/dev/null; then
+      echo "the Wine server did not start (is another one running for $WINEPREFIX?)" >&2
+      return 1
+    fi
+    [ -S "/proc/$session_wineserver_pid/cwd/socket" ] && return 0
+    sleep 0.05
+  done
+  echo "the Wine server did not come up" >&2
+  return 1
 }
 
 # The virtual scanner goes into the prefix under the one name Wine's 64-bit

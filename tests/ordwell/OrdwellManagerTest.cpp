@@ -36,7 +36,7 @@ std::string IniValue(const std::string& ini, const char* section, const char* ke
 
 class TestApp : public CWinApp {
 public:
-    TestApp() : CWinApp("作业测试") { SetRegistryKey("OmbrelleTest"); }
+    TestApp() : CWinApp("作业测试") { SetRegistryKey(testsupport::ProcessUnique("OmbrelleTest").c_str()); }
 };
 
 class OrdwellManager : public ::testing::Test {

@@ -14,8 +14,7 @@ TempDir::TempDir()
     GetTempPathA(MAX_PATH, base);
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string path = std::string(base) + "ombt-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(++counter) + "-" + std::to_string(GetTickCount());
+        std::string path = std::string(base) + "t" + std::to_string(++counter) + "-" + std::to_string(GetTickCount());
         if (CreateDirectoryA(path.c_str(), nullptr)) {
             m_path = path;
             return;
@@ -54,6 +53,30 @@ void RemoveTree(const std::string& folder)
 TempDir::~TempDir()
 {
     RemoveTree(m_path);
+}
+
+ProcessTempFolder::ProcessTempFolder()
+{
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    m_path = std::string(base) + ProcessUnique("ombt-");
+    // A folder of an earlier process with the same id goes first.
+    RemoveTree(m_path);
+    if (!CreateDirectoryA(m_path.c_str(), nullptr))
+        throw std::runtime_error("cannot make the test program's temporary folder " + m_path);
+    const std::string withSlash = m_path + "\\";
+    SetEnvironmentVariableA("TEMP", withSlash.c_str());
+    SetEnvironmentVariableA("TMP", withSlash.c_str());
+}
+
+ProcessTempFolder::~ProcessTempFolder()
+{
+    RemoveTree(m_path);
+}
+
+std::string ProcessUnique(const std::string& prefix)
+{
+    return prefix + std::to_string(GetCurrentProcessId());
 }
 
 bool WriteFileBytes(const std::string& path, const std::string& bytes)

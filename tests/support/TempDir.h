@@ -21,6 +21,26 @@ private:
     std::string m_path;
 };
 
+// The test program's own temporary folder, <temp>\ombt-<process id>: made
+// and set as TEMP and TMP (for this process and the programs it starts) for
+// the object's life, then removed with everything in it. Test programs run
+// side by side, and nothing one of them leaves in the temporary folder can
+// reach another.
+class ProcessTempFolder {
+public:
+    ProcessTempFolder();
+    ~ProcessTempFolder();
+    ProcessTempFolder(const ProcessTempFolder&) = delete;
+    ProcessTempFolder& operator=(const ProcessTempFolder&) = delete;
+
+private:
+    std::string m_path;
+};
+
+// A name no other test program running now uses: the prefix followed by this
+// process's id (for profile keys, class roots and files outside a TempDir).
+std::string ProcessUnique(const std::string& prefix);
+
 // Writes bytes to a file; false when it could not.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);
 // Reads a whole file; empty when it cannot be read.

@@ -19,7 +19,11 @@ public:
     HIMAGELIST m_hImageList;
 
     operator HIMAGELIST() const { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    HIMAGELIST GetSafeHandle() const
+    {
+        const CImageList* self = afxinternal::OpaquePointer(this);
+        return self == NULL ? NULL : self->m_hImageList;
+    }
 
     // A wrapper of the list of the handle: the one that attached it, or a
     // temporary one deleted when the thread goes idle.

@@ -238,10 +238,11 @@ HWND CDialog::PreModal()
 {
     // The owner: the parent's top-level window, else the main window's
     // last active popup (a dialog opened from a modeless one stays above it).
-    HWND hWndParent = m_pParentWnd->GetSafeHwnd();
+    HWND hWndParent = m_pParentWnd != NULL ? m_pParentWnd->m_hWnd : NULL;
     HWND hWnd = hWndParent;
-    if (hWnd == NULL)
-        hWnd = AfxGetMainWnd()->GetSafeHwnd();
+    CWnd* pMainWnd = AfxGetMainWnd();
+    if (hWnd == NULL && pMainWnd != NULL)
+        hWnd = pMainWnd->m_hWnd;
     while (hWnd != NULL && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
         hWnd = ::GetParent(hWnd);
 

@@ -327,7 +327,7 @@ void CSplitterWnd::RecalcLayout()
     CRect rectInside;
     GetInsideRect(rectInside);
 
-    int nMin[kMaxRowCol], nIdeal[kMaxRowCol], nCur[kMaxRowCol];
+    int nMin[kMaxRowCol] = {}, nIdeal[kMaxRowCol] = {}, nCur[kMaxRowCol] = {};
     for (int col = 0; col < m_nCols; col++) {
         nMin[col] = m_pColInfo[col].nMinSize;
         nIdeal[col] = m_pColInfo[col].nIdealSize;

@@ -71,7 +71,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     // main window itself for messages of its other top-level windows and for
     // the thread's own messages, which have no window.
     CWnd* pMainWnd = AfxGetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    if (CWnd::WalkPreTranslateTree(pMainWnd != nullptr ? pMainWnd->m_hWnd : nullptr, pMsg))
         return TRUE;
     if (pMainWnd != nullptr) {
         if (pMsg->hwnd == nullptr || CWnd::FromHandle(pMsg->hwnd)->GetTopLevelParent() != pMainWnd)

@@ -116,7 +116,7 @@ void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
 void CWnd::CenterWindow(CWnd* pAlternateOwner)
 {
     DWORD dwStyle = GetStyle();
-    HWND hWndCenter = pAlternateOwner->GetSafeHwnd();
+    HWND hWndCenter = pAlternateOwner != nullptr ? pAlternateOwner->m_hWnd : nullptr;
     if (pAlternateOwner == nullptr) {
         hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
         if (hWndCenter != nullptr) {
@@ -397,10 +397,10 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
 
 CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 {
-    HWND hWnd = pParent->GetSafeHwnd();
+    HWND hWnd = pParent != nullptr ? pParent->m_hWnd : nullptr;
     if (hWnd == nullptr) {
         CWnd* pMain = AfxGetMainWnd();
-        hWnd = pMain->GetSafeHwnd();
+        hWnd = pMain != nullptr ? pMain->m_hWnd : nullptr;
     }
     // A popup cannot be owned by a child window.
     while (hWnd != nullptr && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))

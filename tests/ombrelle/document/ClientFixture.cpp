@@ -1,4 +1,5 @@
 #include "ClientFixture.h"
+#include "TempDir.h"
 
 #include "General.h"
 #include "MainFrame.h"
@@ -16,7 +17,7 @@ const char kEditionSection[] = "汇影图片扫描标准版";
 
 namespace {
 
-std::string Unique(const std::string& prefix) { return prefix + std::to_string(::GetCurrentProcessId()); }
+std::string Unique(const std::string& prefix) { return testsupport::ProcessUnique(prefix); }
 
 std::string ClassesKey() { return Unique("Software\\OmbrelleDocumentTestClasses"); }
 

@@ -256,7 +256,7 @@ TEST_P(OddTempFolderTest, CleanUpLeavesEverythingAlone)
     Start();
     // Files in the drive's root and in the current folder, where a careless
     // clean-up of these temp paths would reach.
-    const std::string inRoot = "C:\\ombrelle-doc-test-" + std::to_string(::GetCurrentProcessId()) + ".jpg";
+    const std::string inRoot = testsupport::ProcessUnique("C:\\ombrelle-doc-test-") + ".jpg";
     ASSERT_TRUE(::SetCurrentDirectoryA(m_files.Path().c_str()));
     const std::string inCurrent = m_files.File("current.jpg");
     ASSERT_TRUE(Touch(inRoot));

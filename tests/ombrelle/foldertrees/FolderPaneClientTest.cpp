@@ -25,7 +25,7 @@ namespace {
 // side by side.
 std::string AppName()
 {
-    return "OmbrelleFolderPane" + std::to_string(::GetCurrentProcessId());
+    return testsupport::ProcessUnique("OmbrelleFolderPane");
 }
 
 std::string SectionKey()
@@ -35,7 +35,7 @@ std::string SectionKey()
 
 std::string ClassesKey()
 {
-    return "Software\\OmbrelleFolderPaneClasses" + std::to_string(::GetCurrentProcessId());
+    return testsupport::ProcessUnique("Software\\OmbrelleFolderPaneClasses");
 }
 
 std::string Upper(std::string text)

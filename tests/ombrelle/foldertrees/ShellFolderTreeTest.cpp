@@ -18,7 +18,7 @@ namespace {
 
 std::string AppKey()
 {
-    return "OmbrelleFolderTreesTest" + std::to_string(::GetCurrentProcessId());
+    return testsupport::ProcessUnique("OmbrelleFolderTreesTest");
 }
 
 std::string ProfileKey()

@@ -1,6 +1,7 @@
 // The document's frame in a normal start of the client: the panes of its
 // layout, found by id, and the one tab it offers.
 #include "ChildFrame.h"
+#include "TempDir.h"
 #include "MainFrame.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleView.h"
@@ -16,7 +17,7 @@ namespace {
 
 std::string ClassesKey()
 {
-    return "Software\\OmbrelleFramesTestClasses" + std::to_string(::GetCurrentProcessId());
+    return testsupport::ProcessUnique("Software\\OmbrelleFramesTestClasses");
 }
 
 class ChildFrameTest : public ::testing::Test {

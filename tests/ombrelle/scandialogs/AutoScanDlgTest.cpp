@@ -308,7 +308,7 @@ TEST_F(MainFrameScanTest, ScannedFileRestartsOnlyARunThatAskedAndIsGoing)
 // through the virtual source, the scanner's message restarts the countdown.
 class AutoScanClientTest : public ::testing::Test {
 protected:
-    static std::string Unique(const std::string& prefix) { return prefix + std::to_string(::GetCurrentProcessId()); }
+    static std::string Unique(const std::string& prefix) { return testsupport::ProcessUnique(prefix); }
     std::string ProfileKey() const
     {
         return std::string("Software\\Local AppWizard-Generated Applications\\") + m_app.m_pszAppName;

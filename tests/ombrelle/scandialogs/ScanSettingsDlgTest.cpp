@@ -1,6 +1,7 @@
 // The scan settings dialog: what it shows from the profile, what it writes
 // back, and the folder chosen in the shell's folder browser.
 #include "ScanSettingsDlg.h"
+#include "TempDir.h"
 
 #include <shlobj.h>
 #include <commctrl.h>
@@ -112,7 +113,7 @@ TEST_F(ScanSettingsTest, FolderChosenInTheBrowserIsStoredAtOnce)
     // one make and remove while the browser walks its tree.
     char szProfile[MAX_PATH] = "";
     ASSERT_TRUE(::GetEnvironmentVariableA("USERPROFILE", szProfile, MAX_PATH));
-    const std::string parent = std::string(szProfile) + "\\scandlg-" + std::to_string(::GetCurrentProcessId());
+    const std::string parent = std::string(szProfile) + testsupport::ProcessUnique("\\scandlg-");
     const std::string folder = parent + "\\scans";
     ASSERT_TRUE(::CreateDirectoryA(parent.c_str(), nullptr));
     ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "OmbrelleApp.h"
+#include "TempDir.h"
 #include "OmbrelleDoc.h"
 #include "resource.h"
 
@@ -18,7 +19,7 @@ class ScanTestApp : public COmbrelleApp {
 public:
     ScanTestApp() { SetRegistryKey(RegistryKey().c_str()); }
 
-    static std::string RegistryKey() { return "OmbrelleScanDialogsTest" + std::to_string(::GetCurrentProcessId()); }
+    static std::string RegistryKey() { return testsupport::ProcessUnique("OmbrelleScanDialogsTest"); }
 
     std::string Profile(const char* section, const char* entry)
     {

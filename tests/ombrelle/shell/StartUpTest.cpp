@@ -23,7 +23,7 @@ namespace {
 // One key per test program run: tests run side by side.
 std::string ClassesKey()
 {
-    return "Software\\OmbrelleStartUpTestClasses" + std::to_string(::GetCurrentProcessId());
+    return testsupport::ProcessUnique("Software\\OmbrelleStartUpTestClasses");
 }
 
 const std::vector<std::string> kAllMenus = {"文件(&F)", "查看(&V)", "系统设置(&C)", "采集管理(&M)", "权限管理(&R)", "帮助(&H)"};

@@ -116,7 +116,7 @@ bool SetFileTimes(const std::string& path, const SYSTEMTIME& created, const SYST
     return done != FALSE;
 }
 
-std::string ProfileName() { return "OmbrelleThumbTest" + std::to_string(::GetCurrentProcessId()); }
+std::string ProfileName() { return testsupport::ProcessUnique("OmbrelleThumbTest"); }
 
 std::string ProfileKey() { return "Software\\Local AppWizard-Generated Applications\\" + ProfileName(); }
 

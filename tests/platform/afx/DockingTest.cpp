@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Registry.h"
+#include "TempDir.h"
 
 namespace {
 
@@ -193,10 +194,10 @@ TEST_F(DockingTest, ClosingAFloatingBarHidesIt)
 
 TEST_F(DockingTest, SavedBarStateComesBackInANewFrame)
 {
-    const char kCompany[] = "OmbrelleAfxBarsTest";
-    const std::string key = std::string("Software\\") + kCompany;
+    const std::string company = testsupport::ProcessUnique("OmbrelleAfxBarsTest");
+    const std::string key = "Software\\" + company;
     testsupport::DeleteRegKey(HKEY_CURRENT_USER, key);
-    m_app.SetRegistryKey(kCompany);
+    m_app.SetRegistryKey(company.c_str());
 
     m_pFrame->FloatControlBar(&m_pFrame->m_wndToolBar, CPoint(260, 210));
     m_pFrame->ShowControlBar(&m_pFrame->m_wndStatusBar, FALSE, FALSE);

@@ -1,5 +1,7 @@
 #include "afxwin.h"
 
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,7 +11,7 @@ namespace {
 
 class ProfileApp : public CWinApp {
 public:
-    ProfileApp() : CWinApp("最近文件测试") { SetRegistryKey("OmbrelleTest"); }
+    ProfileApp() : CWinApp("最近文件测试") { SetRegistryKey(testsupport::ProcessUnique("OmbrelleTest").c_str()); }
 };
 
 // A menu update as the frame makes one for the placeholder item.

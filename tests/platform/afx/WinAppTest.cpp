@@ -165,14 +165,14 @@ TEST(WndModalLoop, RunsUntilEndModalLoopAndKicksIdle)
     wnd.DestroyWindow();
 }
 
-const char kCompany[] = "OmbrelleAfxTest";
+const std::string kCompany = testsupport::ProcessUnique("OmbrelleAfxTest");
 
 TEST(WinAppProfile, RegistryValuesLandUnderTheApplicationsKey)
 {
-    testsupport::DeleteRegKey(HKEY_CURRENT_USER, std::string("Software\\") + kCompany);
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, "Software\\" + kCompany);
     CTestApp app;
-    app.SetRegistryKey(kCompany);
-    const std::string section = std::string("Software\\") + kCompany + "\\图片测试\\设置";
+    app.SetRegistryKey(kCompany.c_str());
+    const std::string section = "Software\\" + kCompany + "\\图片测试\\设置";
 
     EXPECT_TRUE(app.WriteProfileInt("设置", "次数", 5));
     EXPECT_TRUE(app.WriteProfileString("设置", "路径", "D:\\图片"));
@@ -201,7 +201,7 @@ TEST(WinAppProfile, RegistryValuesLandUnderTheApplicationsKey)
     EXPECT_TRUE(app.WriteProfileString("设置", nullptr, nullptr));
     EXPECT_FALSE(testsupport::ReadRegDword(HKEY_CURRENT_USER, section, "次数").has_value());
 
-    testsupport::DeleteRegKey(HKEY_CURRENT_USER, std::string("Software\\") + kCompany);
+    testsupport::DeleteRegKey(HKEY_CURRENT_USER, "Software\\" + kCompany);
 }
 
 TEST(WinAppProfile, WithoutRegistryKeyTheIniFileHoldsTheValues)
