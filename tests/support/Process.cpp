@@ -1,7 +1,5 @@
 #include "Process.h"
 
-#include <thread>
-
 namespace testsupport {
 
 ProcessResult RunProcess(const std::string& commandLine, DWORD timeoutMs)
@@ -30,22 +28,31 @@ ProcessResult RunProcess(const std::string& commandLine, DWORD timeoutMs)
         return result;
     }
 
-    // Drain the pipe while waiting, so that a talkative child never blocks.
-    std::thread reader([&] {
+    // Drains the pipe while waiting, so that a talkative child never blocks,
+    // and stops once the child has ended and the pipe is empty: a process
+    // the child started (a Wine service, say) may hold the pipe open for
+    // good, so its end is not waited for.
+    const auto drain = [&] {
         char buffer[4096];
+        DWORD available = 0;
         DWORD count = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0)
+        while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+               ReadFile(readEnd, buffer, sizeof buffer, &count, nullptr) && count > 0)
             result.output.append(buffer, count);
-    });
-    if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_TIMEOUT) {
-        result.timedOut = true;
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, INFINITE);
+    };
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
+        drain();
+        if (GetTickCount64() >= deadline) {
+            result.timedOut = true;
+            TerminateProcess(process.hProcess, 1);
+            WaitForSingleObject(process.hProcess, INFINITE);
+        }
     }
+    drain();
     GetExitCodeProcess(process.hProcess, &result.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    reader.join();
     CloseHandle(readEnd);
     return result;
 }

@@ -8,13 +8,27 @@
 
 namespace testsupport {
 
-TempDir::TempDir()
+namespace {
+
+std::string TempFolder()
 {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
+    return base;
+}
+
+}  // namespace
+
+TempDir::TempDir() : TempDir(TempFolder()) {}
+
+TempDir::TempDir(const std::string& base)
+{
+    const std::string parent = base.empty() || base.back() == '\\' ? base : base + "\\";
+    // Outside this program's temporary folder the name carries the process id.
+    const std::string prefix = parent == TempFolder() ? "t" : ProcessUnique("ombt-") + "-";
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string path = std::string(base) + "t" + std::to_string(++counter) + "-" + std::to_string(GetTickCount());
+        std::string path = parent + prefix + std::to_string(++counter) + "-" + std::to_string(GetTickCount());
         if (CreateDirectoryA(path.c_str(), nullptr)) {
             m_path = path;
             return;
@@ -72,6 +86,14 @@ ProcessTempFolder::ProcessTempFolder()
 ProcessTempFolder::~ProcessTempFolder()
 {
     RemoveTree(m_path);
+}
+
+std::string UserProfileFolder()
+{
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("USERPROFILE", folder, MAX_PATH))
+        throw std::runtime_error("USERPROFILE is not set");
+    return folder;
 }
 
 std::string ProcessUnique(const std::string& prefix)

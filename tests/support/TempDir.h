@@ -7,7 +7,12 @@ namespace testsupport {
 
 class TempDir {
 public:
+    // In the test program's temporary folder.
     TempDir();
+    // In another folder (the shell's folder browser, walking down to a folder,
+    // can lose its way in the temporary folder, whose subfolders the test
+    // programs running beside this one make and remove meanwhile).
+    explicit TempDir(const std::string& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -40,6 +45,10 @@ private:
 // A name no other test program running now uses: the prefix followed by this
 // process's id (for profile keys, class roots and files outside a TempDir).
 std::string ProcessUnique(const std::string& prefix);
+
+// The user's profile folder (%USERPROFILE%), where no other test program
+// makes or removes folders.
+std::string UserProfileFolder();
 
 // Writes bytes to a file; false when it could not.
 bool WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -226,8 +226,23 @@ void CALLBACK ChooseFolder(HWND, UINT, UINT_PTR idTimer, DWORD)
     // Once the driver has read the browser's texts.
     if (hBrowser == NULL || !g_pBrowser->Seen())
         return;
-    ::KillTimer(NULL, idTimer);
+    // The browser walks its tree down to the folder and, while the test
+    // programs beside this one make and remove folders in the temporary
+    // folder, now and then loses its way: the choice is made again on the
+    // next tick until its tree shows the folder selected.
     ::SendMessageA(hBrowser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(g_folderToChoose.c_str()));
+    HWND hTree = ::FindWindowExA(hBrowser, NULL, WC_TREEVIEWA, NULL);
+    char szSelected[MAX_PATH] = "";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(hTree);
+    item.pszText = szSelected;
+    item.cchTextMax = MAX_PATH;
+    if (item.hItem == NULL || !::SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+        return;
+    if (::lstrcmpiA(szSelected, g_folderToChoose.substr(g_folderToChoose.rfind('\\') + 1).c_str()) != 0)
+        return;
+    ::KillTimer(NULL, idTimer);
     ::PostMessageA(hBrowser, WM_COMMAND, IDOK, 0);
 }
 

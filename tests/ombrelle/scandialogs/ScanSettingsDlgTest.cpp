@@ -109,22 +109,9 @@ TEST_F(ScanSettingsTest, EmptyFolderIsRefusedAndTheDialogStays)
 // even when the dialog is then cancelled.
 TEST_F(ScanSettingsTest, FolderChosenInTheBrowserIsStoredAtOnce)
 {
-    // Not in the temp folder, whose subfolders the tests running beside this
-    // one make and remove while the browser walks its tree.
-    char szProfile[MAX_PATH] = "";
-    ASSERT_TRUE(::GetEnvironmentVariableA("USERPROFILE", szProfile, MAX_PATH));
-    const std::string parent = std::string(szProfile) + testsupport::ProcessUnique("\\scandlg-");
-    const std::string folder = parent + "\\scans";
-    ASSERT_TRUE(::CreateDirectoryA(parent.c_str(), nullptr));
+    testsupport::TempDir parent(testsupport::UserProfileFolder());
+    const std::string folder = parent.File("scans");
     ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
-    struct Remove {
-        std::string folder, parent;
-        ~Remove()
-        {
-            ::RemoveDirectoryA(folder.c_str());
-            ::RemoveDirectoryA(parent.c_str());
-        }
-    } remove{folder, parent};
     m_app.WriteProfileString("ScanFilePath", "FileType", ".jpg");
 
     std::string shownAfterChoice;
