@@ -103,8 +103,13 @@ protected:
         testsupport::WriteRegString(HKEY_CURRENT_USER, thumbtest::ProfileKey() + "\\PicSkipBar", "Path", folder);
         if (!m_app.InitInstance() || m_app.m_pMainFrame == nullptr)
             return nullptr;
+        // Reduced copies go into a folder of this test's own: the program
+        // folder's temp folder is shared with the test programs running beside
+        // this one, whose documents empty it when they close.
+        GenSetTempFolder(m_temp.Path().c_str());
         return m_app.m_pMainFrame->GetThumbnailView();
     }
+    testsupport::TempDir m_temp;
 
     CChildFrame* Child(CPicThumnailFormView* pPane) { return static_cast<CChildFrame*>(pPane->GetParentFrame()); }
     CFileInfoFormView* FileInfo(CPicThumnailFormView* pPane)
