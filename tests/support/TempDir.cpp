@@ -71,9 +71,7 @@ TempDir::~TempDir()
 
 ProcessTempFolder::ProcessTempFolder()
 {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    m_path = std::string(base) + ProcessUnique("ombt-");
+    m_path = TempFolder() + ProcessUnique("ombt-");
     // A folder of an earlier process with the same id goes first.
     RemoveTree(m_path);
     if (!CreateDirectoryA(m_path.c_str(), nullptr))

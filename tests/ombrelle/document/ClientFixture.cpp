@@ -17,9 +17,7 @@ const char kEditionSection[] = "汇影图片扫描标准版";
 
 namespace {
 
-std::string Unique(const std::string& prefix) { return testsupport::ProcessUnique(prefix); }
-
-std::string ClassesKey() { return Unique("Software\\OmbrelleDocumentTestClasses"); }
+std::string ClassesKey() { return testsupport::ProcessUnique("Software\\OmbrelleDocumentTestClasses"); }
 
 }  // namespace
 
@@ -27,7 +25,7 @@ void ClientFixture::SetUp()
 {
     // A profile of its own: the application's name names the profile's key.
     std::free(const_cast<char*>(m_app.m_pszAppName));
-    m_app.m_pszAppName = _strdup(Unique("ombrelle_document_tests_").c_str());
+    m_app.m_pszAppName = _strdup(testsupport::ProcessUnique("ombrelle_document_tests_").c_str());
     testsupport::DeleteRegKey(HKEY_CURRENT_USER, ProfileKey());
 
     testsupport::DeleteRegKey(HKEY_CURRENT_USER, ClassesKey());

@@ -308,18 +308,17 @@ TEST_F(MainFrameScanTest, ScannedFileRestartsOnlyARunThatAskedAndIsGoing)
 // through the virtual source, the scanner's message restarts the countdown.
 class AutoScanClientTest : public ::testing::Test {
 protected:
-    static std::string Unique(const std::string& prefix) { return testsupport::ProcessUnique(prefix); }
     std::string ProfileKey() const
     {
         return std::string("Software\\Local AppWizard-Generated Applications\\") + m_app.m_pszAppName;
     }
-    static std::string ClassesKey() { return Unique("Software\\OmbrelleScanDialogsTestClasses"); }
+    static std::string ClassesKey() { return testsupport::ProcessUnique("Software\\OmbrelleScanDialogsTestClasses"); }
 
     void SetUp() override
     {
         // A profile of its own: the application's name names its key.
         std::free(const_cast<char*>(m_app.m_pszAppName));
-        m_app.m_pszAppName = _strdup(Unique("ombrelle_scandlg_tests_").c_str());
+        m_app.m_pszAppName = _strdup(testsupport::ProcessUnique("ombrelle_scandlg_tests_").c_str());
         testsupport::DeleteRegKey(HKEY_CURRENT_USER, ProfileKey());
         testsupport::DeleteRegKey(HKEY_CURRENT_USER, ClassesKey());
     }
