@@ -93,12 +93,14 @@ GuiDriver::GuiDriver()
     m_previous = t_driver;
     t_driver = this;
     m_hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    m_initHook = SetWindowsHookExA(WH_CALLWNDPROCRET, CallWndProcRetHook, nullptr, GetCurrentThreadId());
     m_timer = SetTimer(nullptr, 0, kTickMs, OnTick);
 }
 
 GuiDriver::~GuiDriver()
 {
     KillTimer(nullptr, m_timer);
+    UnhookWindowsHookEx(m_initHook);
     UnhookWindowsHookEx(m_hook);
     t_driver = m_previous;
 }
@@ -156,8 +158,14 @@ LRESULT CALLBACK GuiDriver::CbtHook(int code, WPARAM wParam, LPARAM lParam)
         HWND window = reinterpret_cast<HWND>(wParam);
         switch (code) {
         case HCBT_CREATEWND:
-            if (!(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD))
-                driver->m_windows.emplace(window, Tracked{});
+            // A dialog can show before its controls are all made (a control's
+            // creation may run the message loop, and so the driver's tick):
+            // it is driven once its WM_INITDIALOG has been handled.
+            if (!(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD)) {
+                Tracked tracked;
+                tracked.initialising = IsDialog(window);
+                driver->m_windows.emplace(window, tracked);
+            }
             break;
         case HCBT_ACTIVATE:
             // Wine may activate another program's window when one of ours
@@ -170,6 +178,17 @@ LRESULT CALLBACK GuiDriver::CbtHook(int code, WPARAM wParam, LPARAM lParam)
             driver->m_windows.erase(window);
             break;
         }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK GuiDriver::CallWndProcRetHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (GuiDriver* driver = t_driver; driver && code == HC_ACTION && message->message == WM_INITDIALOG) {
+        auto it = driver->m_windows.find(message->hwnd);
+        if (it != driver->m_windows.end())
+            it->second.initialising = false;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -198,7 +217,7 @@ void GuiDriver::Tick()
             continue;
         }
         Tracked& tracked = it->second;
-        if (tracked.state == State::Waiting && IsWindowVisible(window)) {
+        if (tracked.state == State::Waiting && !tracked.initialising && IsWindowVisible(window)) {
             tracked.state = State::Handling;
             Handle(window);
         } else if (tracked.state == State::Handled && tracked.expectation &&

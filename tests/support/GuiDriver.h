@@ -84,9 +84,11 @@ private:
         State state = State::Waiting;
         WindowExpectation* expectation = nullptr;
         DWORD handledAt = 0;
+        bool initialising = false;  // a dialog that has not had WM_INITDIALOG yet
     };
 
     static LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK CallWndProcRetHook(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
     void Handle(HWND window);
@@ -95,6 +97,7 @@ private:
     void Dismiss(HWND window);
 
     HHOOK m_hook = nullptr;
+    HHOOK m_initHook = nullptr;
     UINT_PTR m_timer = 0;
     std::map<HWND, Tracked> m_windows;
     std::vector<std::unique_ptr<WindowExpectation>> m_expected;
