@@ -40,6 +40,23 @@ start_wine_session() {
   # and whoever reads that pipe would wait for them to end.
   "$wine" wineboot </dev/null >/dev/null 2>&1
   "$wine" rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  keep_desktop_alive
+}
+
+# Wine ends its desktop process (explorer) a few seconds after the last
+# program of the prefix ends, and the next program starts a new one. Between
+# two tests that happens often; a program starting while the old desktop goes
+# may die at once or on its first X request (its cursor-clip window is the old
+# desktop's, already destroyed: "BadWindow ... X_UnmapWindow", exit status 1).
+# One program that waits for the whole session keeps the desktop up: cmd
+# reading a line from a FIFO that nobody writes (opened read-write, so opening
+# it does not block). wineserver -k ends it with the session.
+keep_desktop_alive() {
+  local fifo
+  fifo="$(mktemp -u)"
+  mkfifo "$fifo"
+  "$wine" cmd /c "set /p keep=" <>"$fifo" >/dev/null 2>&1 &
+  rm -f "$fifo"
 }
 
 # The server works in its own folder (a private one under /tmp in Debian's
