@@ -91,6 +91,31 @@ PythonService::PythonService(const std::string& script, const std::vector<std::s
     }
 }
 
+std::string PythonService::Command(const std::string& line, unsigned timeoutMs)
+{
+    const SOCKET control = SOCKET(m_control);
+    const std::string request = line + "\n";
+    for (size_t sent = 0; sent < request.size();) {
+        const int count = send(control, request.data() + sent, int(request.size() - sent), 0);
+        if (count <= 0)
+            throw std::runtime_error("cannot send the command " + line);
+        sent += size_t(count);
+    }
+    char buffer[4096];
+    size_t end;
+    while ((end = m_pending.find('\n')) == std::string::npos) {
+        if (!WaitReadable(control, timeoutMs))
+            throw std::runtime_error("no answer to the command " + line);
+        const int count = recv(control, buffer, sizeof buffer, 0);
+        if (count <= 0)
+            throw std::runtime_error("the helper stopped at the command " + line);
+        m_pending.append(buffer, size_t(count));
+    }
+    std::string answer = m_pending.substr(0, end);
+    m_pending.erase(0, end + 1);
+    return answer;
+}
+
 PythonService::~PythonService()
 {
     const SOCKET control = SOCKET(m_control);

@@ -23,9 +23,15 @@ public:
 
     int Port() const { return m_port; }
 
+    // Sends one command line (UTF-8, without a line break) to a helper that
+    // takes commands and returns its one-line answer. Throws
+    // std::runtime_error when no answer comes.
+    std::string Command(const std::string& line, unsigned timeoutMs = 20000);
+
 private:
     std::uintptr_t m_control;  // the control connection's socket
     int m_port = 0;
+    std::string m_pending;  // received after the last answer's line break
 };
 
 }  // namespace testsupport

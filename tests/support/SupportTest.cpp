@@ -59,3 +59,13 @@ TEST(PythonService, ReportsAHelperThatCannotStartItsService)
         EXPECT_NE(std::string::npos, std::string(error.what()).find("ftp_server.py failed: ERROR")) << error.what();
     }
 }
+
+TEST(PythonService, AnswersEachCommandWithOneLine)
+{
+    PythonService service("backend/server.py", {});
+    EXPECT_EQ("0", service.Command("count"));
+    EXPECT_EQ("OK", service.Command("reply\tCheckLogin\t1 "));
+    EXPECT_EQ("ERROR unknown command no-such-command", service.Command("no-such-command\twith\targuments"));
+    // A failing command leaves the channel in step.
+    EXPECT_EQ("0", service.Command("count"));
+}

@@ -4,6 +4,10 @@ The test process listens on a loopback port and passes it as the first
 argument. The helper connects back, starts its service on a free loopback
 port, reports "READY <port>" (or "ERROR <reason>") and serves until the
 control connection closes: when the test is done, or its process died.
+
+A helper that takes commands passes a handler: each line the test sends
+after READY (UTF-8, without its line break) goes to it, and the one line it
+returns is sent back.
 """
 import os
 import socket
@@ -11,8 +15,26 @@ import sys
 import traceback
 
 
-def serve_under_control(start):
-    """start(arguments) starts the service in the background and returns its port."""
+def _answer_commands(control, handle_command):
+    pending = b""
+    while True:
+        chunk = control.recv(4096)
+        if not chunk:
+            return
+        pending += chunk
+        while b"\n" in pending:
+            line, pending = pending.split(b"\n", 1)
+            try:
+                answer = handle_command(line.decode("utf-8"))
+            except Exception as error:  # the test sees why its command failed
+                traceback.print_exc()
+                answer = "ERROR %s" % error
+            control.sendall(str(answer).replace("\n", " ").encode("utf-8") + b"\n")
+
+
+def serve_under_control(start, handle_command=None):
+    """start(arguments) starts the service in the background and returns its port;
+    handle_command(line), when given, answers each command line with one line."""
     control = socket.create_connection(("127.0.0.1", int(sys.argv[1])))
     try:
         port = start(sys.argv[2:])
@@ -22,8 +44,11 @@ def serve_under_control(start):
         os._exit(1)
     control.sendall(("READY %d\n" % port).encode())
     try:
-        while control.recv(4096):
-            pass
+        if handle_command is None:
+            while control.recv(4096):
+                pass
+        else:
+            _answer_commands(control, handle_command)
     except OSError:
         pass
     os._exit(0)
