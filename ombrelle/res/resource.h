@@ -40,3 +40,4 @@
 #include "parts/Iptc.h"
 #include "parts/Thumbnails.h"
 #include "parts/FolderTrees.h"
+#include "parts/Server.h"

@@ -33,6 +33,9 @@ public:
     void SelectFolderInTree(LPCTSTR lpszFolder);
     // Scans the thumbnail list's folder again and shows the current picture anew.
     void RefreshThumbnailItem();
+    // The current document's server log-in (nForce 1: ask the server again);
+    // FALSE without a document.
+    BOOL EnsureServerLogin(int nForce);
 
     int m_nUploadMode;
     TWScanner m_scanner;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "General.h"
+#include "HttpXMlProcess.h"
 #include "MainFrame.h"
 #include "OmbrelleApp.h"
 #include "Rasterdock.h"
@@ -78,6 +79,8 @@ BEGIN_MESSAGE_MAP(COmbrelleDoc, CDocument)
     ON_COMMAND(ID_PRESCAN, PreScanIntoNextFile)
     ON_COMMAND(ID_SCAN, ScanIntoNextFile)
     ON_COMMAND(ID_SCAN_SETTINGS, OnScanSettings)
+    ON_COMMAND(ID_SERVER_ADDRESS, EditServerAddress)
+    ON_COMMAND(ID_CHOOSE_ASSET_TYPE, ChooseAssetType)
 END_MESSAGE_MAP()
 
 BEGIN_DISPATCH_MAP(COmbrelleDoc, CDocument)
@@ -85,7 +88,8 @@ END_DISPATCH_MAP()
 
 COmbrelleDoc::COmbrelleDoc()
     : m_pDisplayImage(NULL), m_pCopyImage(NULL), m_pDisplayBits(NULL), m_bLoggedIn(FALSE), m_nScanCounter(0),
-      m_nAssetTypeIndex(0), m_sizeLoadedTarget(0, 0), m_loadedStamp()
+      m_nAssetTypeIndex(0), m_pServerClient(NULL), m_pAssetTypeClient(NULL), m_sizeLoadedTarget(0, 0),
+      m_loadedStamp()
 {
     CWinApp* pApp = AfxGetApp();
     if (pApp != NULL) {
@@ -106,6 +110,8 @@ COmbrelleDoc::~COmbrelleDoc()
     m_pCopyImage = NULL;
     CleanTempFolder();
     SaveServerAddresses();
+    delete m_pAssetTypeClient;
+    delete m_pServerClient;
 }
 
 CMainFrame* COmbrelleDoc::GetMainFrame() const

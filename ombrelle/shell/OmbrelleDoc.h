@@ -6,8 +6,10 @@
 #include "afxwin.h"
 #include "afxdisp.h"
 
+#include "CategoryList.h"
 #include "PicTypeEntry.h"
 
+class CHttpXMlProcess;
 class CImageIO;
 class CMainFrame;
 
@@ -31,6 +33,15 @@ public:
     afx_msg void ScanIntoNextFile();
     // Command 32774: the scan settings dialog.
     afx_msg void OnScanSettings();
+    // Command 32775: the server address dialog.
+    afx_msg void EditServerAddress();
+    // Command 32772: the asset type dialog.
+    afx_msg void ChooseAssetType();
+
+    // The operator's log-in to the back-end server, through the dialog or
+    // with the remembered user; nForce 1 asks the server again. Every server
+    // client asks for it through the main frame.
+    BOOL ValidateUploadLogin(int nForce);
 
     // Makes the display image of a picture for a window of the rectangle's
     // size; FALSE when the picture cannot be shown.
@@ -64,11 +75,21 @@ public:
     // Server addresses, kept in the profile's edition section.
     CString m_strAccessoryUrl, m_strRegisterUrl, m_strServletUrl, m_strServerUrl, m_strBaseServerUrl;
 
+    // The log-in's server client, made on the first log-in.
+    CHttpXMlProcess* m_pServerClient;
+    // The asset type dialog's server client, its last reply and the types it
+    // listed; kept while the servlet address stays the same.
+    CHttpXMlProcess* m_pAssetTypeClient;
+    CString m_strAssetTypeReply;
+    CCategoryList m_categories;
+
 protected:
     CMainFrame* GetMainFrame() const;
     void ScanInto(BOOL bScan);
     void CleanTempFolder();
     void SaveServerAddresses();
+    // Makes the log-in's server client when there is none; FALSE when it cannot.
+    BOOL EnsureServerClient();
 
     // What the display image was last made from, so that a repaint with
     // nothing changed reuses it.
