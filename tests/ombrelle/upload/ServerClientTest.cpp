@@ -176,6 +176,7 @@ const ReplyCase kReplyCases[] = {
     {"AddAssetEmptyFails", "AddAsset", "reply\t%s\t", "FALSE", 1, 0},
     {"AddAssetServerErrorFails", "AddAsset", "fault\t%s\thttp500", "FALSE", 2, 0},
     {"ServerErrorIsAFailedRequest", "GetNewAssetID", "fault\t%s\thttp500", "", 2, 0},
+    {"SlowReplyIsWaitedFor", "GetNewAssetID", "fault\t%s\tslow\t1", "1000;", 1, 0},
     {"CheckLoginTrailingBlank", "CheckLogin", "reply\t%s\t1 ", "TRUE", 1, 0},
     {"CheckLoginLeadingZero", "CheckLogin", "reply\t%s\t01", "FALSE", 1, 0},
 };
