@@ -279,14 +279,19 @@ BOOL CHttpXMlProcess::RunAttempts(LPCSTR lpszMethod, const CString& strQuery, co
     return FALSE;
 }
 
+CString CHttpXMlProcess::RunTextVerb(const CString& strQuery, ReplyJudge judge)
+{
+    CString strReply;
+    RunVerb("GET", strQuery, NoBody(), judge, strReply);
+    return strReply;
+}
+
 CString CHttpXMlProcess::GetStorageLocation(double dSizeMB)
 {
     CString strSize;
     strSize.Format("%f", dSizeMB);
-    CString strReply;
-    RunVerb("GET", "?verb=GetStorageLocation&Cate=" + Encoded(CurrentCategoryId) + "&FileSize=" + Encoded(strSize),
-            NoBody(), serverreply::JudgeNumbered, strReply);
-    return strReply;
+    return RunTextVerb("?verb=GetStorageLocation&Cate=" + Encoded(CurrentCategoryId) + "&FileSize=" + Encoded(strSize),
+                       serverreply::JudgeNumbered);
 }
 
 CString CHttpXMlProcess::QueryAssetMetaDataStruct(int& nStatus)
@@ -298,21 +303,14 @@ CString CHttpXMlProcess::QueryAssetMetaDataStruct(int& nStatus)
     return strReply;
 }
 
-CString CHttpXMlProcess::EmunAllAssetType()
-{
-    CString strReply;
-    RunVerb("GET", "?verb=EmunAllAssetType", NoBody(), serverreply::JudgeXml, strReply);
-    return strReply;
-}
+CString CHttpXMlProcess::EmunAllAssetType() { return RunTextVerb("?verb=EmunAllAssetType", serverreply::JudgeXml); }
 
 CString CHttpXMlProcess::GetNewAssetID(int nCount)
 {
     CString strCount;
     strCount.Format("%d", nCount);
-    CString strReply;
-    RunVerb("GET", "?verb=GetNewAssetID&Cate=" + Encoded(CurrentCategoryId) + "&GetIdNum=" + Encoded(strCount),
-            NoBody(), serverreply::JudgeNumbered, strReply);
-    return strReply;
+    return RunTextVerb("?verb=GetNewAssetID&Cate=" + Encoded(CurrentCategoryId) + "&GetIdNum=" + Encoded(strCount),
+                       serverreply::JudgeNumbered);
 }
 
 BOOL CHttpXMlProcess::CheckLogin(LPCTSTR lpszUser, LPCTSTR lpszPassword, int& nError)

@@ -64,6 +64,8 @@ private:
     // time-out check after a bad reply. FALSE when no good reply came.
     BOOL RunVerb(LPCSTR lpszMethod, const CString& strQuery, const VARIANT& body, ReplyJudge judge,
                  CString& strReply, int* pBadReplyStatus = NULL);
+    // A GET verb whose result is the good reply's text, "" otherwise.
+    CString RunTextVerb(const CString& strQuery, ReplyJudge judge);
     // The two attempts of RunVerb, for a caller that has logged in already.
     BOOL RunAttempts(LPCSTR lpszMethod, const CString& strQuery, const VARIANT& body, ReplyJudge judge,
                      CString& strReply, int* pBadReplyStatus = NULL);

@@ -8,26 +8,34 @@ CString XmlIndent(int nLevel)
     return strIndent;
 }
 
+namespace {
+
+struct Entity {
+    const char* plain;
+    const char* escaped;
+};
+
+// In the order of escaping; "&" first, so that no entity is escaped again.
+const Entity kEntities[] = {{"&", "&amp;"}, {"<", "&lt;"}, {">", "&gt;"}, {"\"", "&quot;"}, {"'", "&apos;"}};
+
+}  // namespace
+
 CString XmlEscape(const CString& strText)
 {
     CString strEscaped = strText;
-    strEscaped.Replace("&", "&amp;");
-    strEscaped.Replace("<", "&lt;");
-    strEscaped.Replace(">", "&gt;");
-    strEscaped.Replace("\"", "&quot;");
-    strEscaped.Replace("'", "&apos;");
+    for (const Entity& entity : kEntities)
+        strEscaped.Replace(entity.plain, entity.escaped);
     return strEscaped;
 }
 
 CString XmlUnescape(const CString& strText)
 {
     CString strPlain = strText;
-    strPlain.Replace("&lt;", "<");
-    strPlain.Replace("&gt;", ">");
+    // Files written before "&quot;" spell the quote "&quote;".
     strPlain.Replace("&quote;", "\"");
-    strPlain.Replace("&quot;", "\"");
-    strPlain.Replace("&apos;", "'");
-    strPlain.Replace("&amp;", "&");
+    // The reverse order: "&amp;" last, so that "&amp;lt;" stays "&lt;".
+    for (int i = int(sizeof kEntities / sizeof kEntities[0]) - 1; i >= 0; --i)
+        strPlain.Replace(kEntities[i].escaped, kEntities[i].plain);
     return strPlain;
 }
 
