@@ -227,6 +227,7 @@ public:
     COleVariant(float fltSrc);
     COleVariant(double dblSrc);
     COleVariant(const COleDateTime& timeSrc);
+    COleVariant(const COleCurrency& curSrc);  // VT_CY whatever its status
     ~COleVariant();
 
     void Clear();
@@ -247,6 +248,7 @@ public:
     const COleVariant& operator=(float fltSrc);
     const COleVariant& operator=(double dblSrc);
     const COleVariant& operator=(const COleDateTime& dateSrc);
+    const COleVariant& operator=(const COleCurrency& curSrc);
 
     operator LPVARIANT() { return this; }
     operator LPCVARIANT() const { return this; }

@@ -1,5 +1,6 @@
 // Automation dates (COleDateTime, a DATE: days since 30 December 1899, the
-// time of day as the fraction) and spans between them (COleDateTimeSpan).
+// time of day as the fraction), spans between them (COleDateTimeSpan) and
+// automation currency amounts (COleCurrency).
 #pragma once
 
 #include "afxbase.h"
@@ -113,4 +114,37 @@ public:
 
 protected:
     void CheckRange();
+};
+
+// A CURRENCY amount: a 64-bit count of ten-thousandths, with a status.
+class AFX_API COleCurrency
+{
+public:
+    COleCurrency();                               // 0, valid
+    COleCurrency(CURRENCY cySrc);                 // valid
+    COleCurrency(long nUnits, long nFractionalUnits);
+    COleCurrency(const VARIANT& varSrc);          // see operator=(const VARIANT&)
+
+    enum CurrencyStatus { valid = 0, invalid = 1, null = 2 };
+
+    CURRENCY m_cur;
+    CurrencyStatus m_status;
+
+    void SetStatus(CurrencyStatus status);
+    CurrencyStatus GetStatus() const;
+
+    const COleCurrency& operator=(CURRENCY cySrc);
+    // VT_CY as it is; VT_NULL gives 0 with the status null; any other type
+    // is converted (VariantChangeType), and one that does not convert gives
+    // 0 with the status invalid.
+    const COleCurrency& operator=(const VARIANT& varSrc);
+
+    BOOL operator==(const COleCurrency& cur) const;
+    BOOL operator!=(const COleCurrency& cur) const;
+
+    operator CURRENCY() const;
+
+    // nUnits whole units and nFractionalUnits ten-thousandths (both with
+    // the amount's sign); valid.
+    void SetCurrency(long nUnits, long nFractionalUnits);
 };

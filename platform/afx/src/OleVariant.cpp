@@ -104,6 +104,12 @@ COleVariant::COleVariant(const COleDateTime& timeSrc)
     *this = timeSrc;
 }
 
+COleVariant::COleVariant(const COleCurrency& curSrc)
+{
+    ::VariantInit(this);
+    *this = curSrc;
+}
+
 COleVariant::~COleVariant()
 {
     ::VariantClear(this);
@@ -261,5 +267,13 @@ const COleVariant& COleVariant::operator=(const COleDateTime& dateSrc)
     Clear();
     vt = VT_DATE;
     date = dateSrc.m_dt;
+    return *this;
+}
+
+const COleVariant& COleVariant::operator=(const COleCurrency& curSrc)
+{
+    Clear();
+    vt = VT_CY;
+    cyVal = curSrc.m_cur;
     return *this;
 }
