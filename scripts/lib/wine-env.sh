@@ -6,5 +6,7 @@ export WINEARCH=win64
 export WINELOADER=/usr/lib/wine/wine64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+# ODBC (Wine's bridge to unixODBC) sees the project's driver list only.
+export ODBCSYSINI="$root/scripts/odbc" ODBCINSTINI=odbcinst.ini ODBCINI="$root/scripts/odbc/odbc.ini"
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64

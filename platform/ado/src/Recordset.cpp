@@ -1,0 +1,744 @@
+#include "Recordset.h"
+
+#include "Connection.h"
+#include "Fields.h"
+
+#include <sqlext.h>
+
+namespace ado {
+
+namespace {
+
+const IID kIidRecordset15 = {0x0000050E, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+const IID kIidRecordset20 = {0x0000054F, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+const IID kIidRecordset21 = {0x00000555, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+const IID kIidAdo = {0x00000534, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
+
+bool IsMissing(const VARIANT& value)
+{
+    return value.vt == VT_EMPTY || (value.vt == VT_ERROR && value.scode == DISP_E_PARAMNOTFOUND) ||
+           (value.vt == VT_BSTR && SysStringLen(value.bstrVal) == 0);
+}
+
+std::wstring Text(BSTR text)
+{
+    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+}
+
+HRESULT NoCurrentRow()
+{
+    return Fail(ADO_E_NOCURRENTRECORD, L"Either BOF or EOF is true: there is no current row");
+}
+
+// A value as GetString shows it.
+bool AppendValue(const VARIANT& value, const std::wstring& nullExpression, std::wstring* text)
+{
+    if (value.vt == VT_NULL || value.vt == VT_EMPTY) {
+        *text += nullExpression;
+        return true;
+    }
+    if (value.vt == VT_BSTR) {
+        text->append(value.bstrVal, SysStringLen(value.bstrVal));
+        return true;
+    }
+    VARIANT converted;
+    VariantInit(&converted);
+    if (FAILED(VariantChangeType(&converted, const_cast<VARIANT*>(&value), VARIANT_ALPHABOOL, VT_BSTR)))
+        return false;
+    text->append(converted.bstrVal, SysStringLen(converted.bstrVal));
+    VariantClear(&converted);
+    return true;
+}
+
+}  // namespace
+
+Recordset::Recordset() : ComObject({IID_AdoRecordset, kIidRecordset21, kIidRecordset20, kIidRecordset15, kIidAdo})
+{
+}
+
+Recordset::~Recordset()
+{
+    if (m_connection)
+        m_connection->Release();
+}
+
+_ADORecordset* Recordset::Opened(Connection* connection, const std::wstring& source,
+                                 const std::shared_ptr<RowSet>& rows)
+{
+    Recordset* recordset = new Recordset;
+    recordset->m_connection = connection;
+    connection->AddRef();
+    recordset->m_cursorType = adOpenStatic;
+    recordset->m_cursorLocation = adUseClient;
+    recordset->Attach(source, rows);
+    return recordset;
+}
+
+void Recordset::Attach(const std::wstring& source, const std::shared_ptr<RowSet>& rows)
+{
+    m_source = source;
+    m_rows = rows;
+    m_filter.Put();
+    m_sort.clear();
+    if (m_rows)
+        Arrange();
+}
+
+HRESULT Recordset::RequireOpen() const
+{
+    return m_rows ? S_OK : Fail(ADO_E_OBJECTCLOSED, L"The recordset is closed");
+}
+
+bool Recordset::HasCurrentRow() const
+{
+    return m_rows && m_position >= 0 && size_t(m_position) < m_view.size();
+}
+
+HRESULT Recordset::Columns(const RowSet** rows)
+{
+    const HRESULT hr = RequireOpen();
+    if (SUCCEEDED(hr))
+        *rows = m_rows.get();
+    return hr;
+}
+
+HRESULT Recordset::CurrentValue(size_t column, VARIANT* value)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (!HasCurrentRow())
+        return NoCurrentRow();
+    return m_rows->rows[m_view[size_t(m_position)]][column].CopyTo(value);
+}
+
+HRESULT Recordset::Arrange()
+{
+    std::vector<Clause> clauses;
+    const VARIANT& filter = m_filter.Get();
+    if (filter.vt == VT_BSTR && SysStringLen(filter.bstrVal) > 0) {
+        const HRESULT hr = ParseCriteria(Text(filter.bstrVal), *m_rows, &clauses);
+        if (FAILED(hr))
+            return hr;
+    }
+    std::vector<SortKey> keys;
+    const HRESULT hr = ParseSort(m_sort, *m_rows, &keys);
+    if (FAILED(hr))
+        return hr;
+    m_view.clear();
+    for (size_t i = 0; i < m_rows->rows.size(); ++i)
+        if (clauses.empty() || RowMatches(m_rows->rows[i], clauses))
+            m_view.push_back(i);
+    SortRows(*m_rows, keys, &m_view);
+    m_position = 0;
+    return S_OK;
+}
+
+long Recordset::PositionOf(const VARIANT& bookmark) const
+{
+    VARIANT number;
+    VariantInit(&number);
+    if (FAILED(VariantChangeType(&number, const_cast<VARIANT*>(&bookmark), 0, VT_R8)))
+        return -1;
+    const double row = number.dblVal - 1;
+    for (size_t i = 0; i < m_view.size(); ++i)
+        if (double(m_view[i]) == row)
+            return long(i);
+    return -1;
+}
+
+HRESULT Recordset::get_AbsolutePosition(PositionEnum_Param* position)
+{
+    if (!position)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (m_view.empty())
+        *position = adPosUnknown;
+    else if (m_position < 0)
+        *position = adPosBOF;
+    else if (size_t(m_position) >= m_view.size())
+        *position = adPosEOF;
+    else
+        *position = PositionEnum_Param(m_position + 1);
+    return S_OK;
+}
+
+HRESULT Recordset::put_AbsolutePosition(PositionEnum_Param position)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (position < 1 || size_t(position) > m_view.size())
+        return Fail(ADO_E_INVALIDARGUMENT, L"No row has that position");
+    m_position = long(position) - 1;
+    return S_OK;
+}
+
+HRESULT Recordset::putref_ActiveConnection(IDispatch* connection)
+{
+    Connection* ours = Connection::From(connection);
+    if (connection && !ours)
+        return NotAvailable(L"A connection of another ADO");
+    if (m_connection)
+        m_connection->Release();
+    m_connection = ours;
+    return S_OK;
+}
+
+HRESULT Recordset::put_ActiveConnection(VARIANT connection)
+{
+    if (connection.vt == VT_DISPATCH || connection.vt == VT_UNKNOWN)
+        return putref_ActiveConnection(reinterpret_cast<IDispatch*>(connection.punkVal));
+    if (connection.vt == VT_EMPTY || connection.vt == VT_NULL)
+        return putref_ActiveConnection(nullptr);
+    if (connection.vt != VT_BSTR)
+        return Fail(ADO_E_INVALIDARGUMENT, L"A connection is an object or a connection string");
+    const std::wstring text = Text(connection.bstrVal);
+    if (_wcsnicmp(text.c_str(), L"Provider=MSPersist", 18) == 0)
+        return NotAvailable(L"Opening a saved recordset");
+    Connection* opened = new Connection;
+    HRESULT hr = opened->Open(connection.bstrVal, nullptr, nullptr, adConnectUnspecified);
+    if (SUCCEEDED(hr))
+        hr = putref_ActiveConnection(opened);
+    opened->Release();
+    return hr;
+}
+
+HRESULT Recordset::get_ActiveConnection(VARIANT* connection)
+{
+    if (!connection)
+        return E_POINTER;
+    VariantInit(connection);
+    if (m_connection) {
+        connection->vt = VT_DISPATCH;
+        connection->pdispVal = m_connection;
+        m_connection->AddRef();
+    } else {
+        connection->vt = VT_DISPATCH;
+        connection->pdispVal = nullptr;
+    }
+    return S_OK;
+}
+
+HRESULT Recordset::get_BOF(VARIANT_BOOL* bof)
+{
+    if (!bof)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    *bof = m_view.empty() || m_position < 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT Recordset::get_EOF(VARIANT_BOOL* eof)
+{
+    if (!eof)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    *eof = m_view.empty() || (m_position >= 0 && size_t(m_position) >= m_view.size()) ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT Recordset::get_Bookmark(VARIANT* bookmark)
+{
+    if (!bookmark)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (!HasCurrentRow())
+        return NoCurrentRow();
+    VariantInit(bookmark);
+    bookmark->vt = VT_R8;
+    bookmark->dblVal = double(m_view[size_t(m_position)]) + 1;
+    return S_OK;
+}
+
+HRESULT Recordset::put_Bookmark(VARIANT bookmark)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    const long position = PositionOf(bookmark);
+    if (position < 0)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The bookmark marks no row of this recordset");
+    m_position = position;
+    return S_OK;
+}
+
+HRESULT Recordset::get_CacheSize(long* size)
+{
+    if (!size)
+        return E_POINTER;
+    *size = m_cacheSize;
+    return S_OK;
+}
+
+HRESULT Recordset::put_CacheSize(long size)
+{
+    if (size < 1)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The cache holds at least one row");
+    m_cacheSize = size;
+    return S_OK;
+}
+
+HRESULT Recordset::get_CursorType(CursorTypeEnum* type)
+{
+    if (!type)
+        return E_POINTER;
+    *type = m_cursorType;
+    return S_OK;
+}
+
+HRESULT Recordset::put_CursorType(CursorTypeEnum type)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
+    m_cursorType = type;
+    return S_OK;
+}
+
+HRESULT Recordset::get_Fields(ADOFields** fields)
+{
+    if (!fields)
+        return E_POINTER;
+    *fields = new Fields(this);
+    return S_OK;
+}
+
+HRESULT Recordset::get_LockType(LockTypeEnum* type)
+{
+    if (!type)
+        return E_POINTER;
+    *type = m_lockType;
+    return S_OK;
+}
+
+HRESULT Recordset::put_LockType(LockTypeEnum type)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
+    m_lockType = type;
+    return S_OK;
+}
+
+HRESULT Recordset::get_MaxRecords(ADO_LONGPTR* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = m_maxRecords;
+    return S_OK;
+}
+
+HRESULT Recordset::put_MaxRecords(ADO_LONGPTR count)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
+    if (count < 0)
+        return Fail(ADO_E_INVALIDARGUMENT, L"MaxRecords cannot be negative");
+    m_maxRecords = count;
+    return S_OK;
+}
+
+HRESULT Recordset::get_RecordCount(ADO_LONGPTR* count)
+{
+    if (!count)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    *count = ADO_LONGPTR(m_view.size());
+    return S_OK;
+}
+
+HRESULT Recordset::put_Source(BSTR source)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
+    m_source = Text(source);
+    return S_OK;
+}
+
+HRESULT Recordset::get_Source(VARIANT* source)
+{
+    if (!source)
+        return E_POINTER;
+    VariantInit(source);
+    source->vt = VT_BSTR;
+    return ReturnText(m_source, &source->bstrVal);
+}
+
+HRESULT Recordset::CancelUpdate()
+{
+    // Rows are never edited here, so there is never a change to cancel.
+    return RequireOpen();
+}
+
+HRESULT Recordset::Close()
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    m_rows.reset();
+    m_view.clear();
+    m_position = 0;
+    return Succeeded();
+}
+
+HRESULT Recordset::Move(ADO_LONGPTR count, VARIANT start)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    long from = m_position;
+    if (!IsMissing(start)) {
+        from = PositionOf(start);
+        if (from < 0)
+            return Fail(ADO_E_INVALIDARGUMENT, L"The bookmark marks no row of this recordset");
+    } else if (count != 0 && !HasCurrentRow() &&
+               ((count > 0 && m_position >= 0 && size_t(m_position) >= m_view.size()) || (count < 0 && m_position < 0))) {
+        return NoCurrentRow();
+    }
+    long long target = (long long)from + count;
+    if (target < 0)
+        target = -1;
+    if (target > (long long)m_view.size())
+        target = (long long)m_view.size();
+    m_position = long(target);
+    return S_OK;
+}
+
+HRESULT Recordset::MoveNext()
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (m_view.empty() || (m_position >= 0 && size_t(m_position) >= m_view.size()))
+        return NoCurrentRow();
+    ++m_position;
+    return S_OK;
+}
+
+HRESULT Recordset::MovePrevious()
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (m_view.empty() || m_position < 0)
+        return NoCurrentRow();
+    --m_position;
+    return S_OK;
+}
+
+HRESULT Recordset::MoveFirst()
+{
+    HRESULT hr = RequireOpen();
+    if (SUCCEEDED(hr))
+        m_position = 0;
+    return hr;
+}
+
+HRESULT Recordset::MoveLast()
+{
+    HRESULT hr = RequireOpen();
+    if (SUCCEEDED(hr))
+        m_position = m_view.empty() ? 0 : long(m_view.size()) - 1;
+    return hr;
+}
+
+HRESULT Recordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnum cursorType, LockTypeEnum lockType,
+                        LONG options)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is already open");
+    if (source.vt == VT_DISPATCH || source.vt == VT_UNKNOWN)
+        return NotAvailable(L"A command as source");
+    if (!IsMissing(source)) {
+        if (source.vt != VT_BSTR)
+            return Fail(ADO_E_INVALIDARGUMENT, L"The source is a text");
+        m_source = Text(source.bstrVal);
+    }
+    if (!(activeConnection.vt == VT_ERROR && activeConnection.scode == DISP_E_PARAMNOTFOUND)) {
+        const HRESULT hr = put_ActiveConnection(activeConnection);
+        if (FAILED(hr))
+            return hr;
+    }
+    if (!m_connection)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The recordset has no connection");
+    if (cursorType != adOpenUnspecified)
+        m_cursorType = cursorType;
+    if (lockType != adLockUnspecified)
+        m_lockType = lockType;
+    std::wstring sql;
+    HRESULT hr = StatementOfType(m_source, options == adCmdUnspecified ? long(adCmdUnknown) : long(options), 0, &sql);
+    if (FAILED(hr))
+        return hr;
+    SQLHDBC handle = SQL_NULL_HDBC;
+    hr = m_connection->Handle(&handle);
+    if (FAILED(hr))
+        return hr;
+    std::shared_ptr<RowSet> rows;
+    hr = RunStatement(handle, sql, {}, &rows, nullptr);
+    if (FAILED(hr))
+        return hr;
+    // A statement without rows leaves the recordset closed, as ADO does.
+    if (rows) {
+        if (m_maxRecords > 0 && rows->rows.size() > size_t(m_maxRecords))
+            rows->rows.resize(size_t(m_maxRecords));
+        m_rows = rows;
+        m_filter.Put();
+        m_sort.clear();
+        hr = Arrange();
+        if (FAILED(hr))
+            return hr;
+    }
+    return Succeeded();
+}
+
+HRESULT Recordset::Requery(LONG)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (!m_connection)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The recordset has no connection");
+    SQLHDBC handle = SQL_NULL_HDBC;
+    hr = m_connection->Handle(&handle);
+    if (FAILED(hr))
+        return hr;
+    std::shared_ptr<RowSet> rows;
+    hr = RunStatement(handle, m_source, {}, &rows, nullptr);
+    if (FAILED(hr))
+        return hr;
+    if (!rows)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The statement returns no rows any more");
+    m_rows = rows;
+    hr = Arrange();
+    return FAILED(hr) ? hr : Succeeded();
+}
+
+HRESULT Recordset::get_EditMode(EditModeEnum* mode)
+{
+    if (!mode)
+        return E_POINTER;
+    *mode = adEditNone;
+    return RequireOpen();
+}
+
+HRESULT Recordset::get_Filter(VARIANT* criteria)
+{
+    return m_filter.CopyTo(criteria);
+}
+
+HRESULT Recordset::put_Filter(VARIANT criteria)
+{
+    const bool none = criteria.vt == VT_EMPTY || (criteria.vt == VT_BSTR && SysStringLen(criteria.bstrVal) == 0) ||
+                      ((criteria.vt == VT_I2 || criteria.vt == VT_I4) &&
+                       (criteria.vt == VT_I2 ? criteria.iVal : criteria.lVal) == adFilterNone);
+    if (!none && criteria.vt != VT_BSTR)
+        return NotAvailable(L"A filter other than criteria");
+    const Variant previous = m_filter;
+    if (none)
+        m_filter.Put();
+    else
+        m_filter = Variant(criteria);
+    if (!m_rows)
+        return S_OK;
+    const HRESULT hr = Arrange();
+    if (FAILED(hr)) {
+        m_filter = previous;
+        Arrange();
+    }
+    return hr;
+}
+
+HRESULT Recordset::get_Sort(BSTR* criteria)
+{
+    return ReturnText(m_sort, criteria);
+}
+
+HRESULT Recordset::put_Sort(BSTR criteria)
+{
+    const std::wstring previous = m_sort;
+    m_sort = Text(criteria);
+    if (!m_rows)
+        return S_OK;
+    const HRESULT hr = Arrange();
+    if (FAILED(hr)) {
+        m_sort = previous;
+        Arrange();
+    }
+    return hr;
+}
+
+HRESULT Recordset::get_Status(long* status)
+{
+    if (!status)
+        return E_POINTER;
+    *status = adRecUnmodified;
+    return RequireOpen();
+}
+
+HRESULT Recordset::get_State(LONG* state)
+{
+    if (!state)
+        return E_POINTER;
+    *state = m_rows ? adStateOpen : adStateClosed;
+    return S_OK;
+}
+
+HRESULT Recordset::_xClone(_ADORecordset** clone)
+{
+    return Clone(adLockUnspecified, clone);
+}
+
+HRESULT Recordset::get_CursorLocation(CursorLocationEnum* location)
+{
+    if (!location)
+        return E_POINTER;
+    *location = m_cursorLocation;
+    return S_OK;
+}
+
+HRESULT Recordset::put_CursorLocation(CursorLocationEnum location)
+{
+    if (m_rows)
+        return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
+    m_cursorLocation = location;
+    return S_OK;
+}
+
+HRESULT Recordset::Supports(CursorOptionEnum options, VARIANT_BOOL* supported)
+{
+    if (!supported)
+        return E_POINTER;
+    const long offered = adMovePrevious | adBookmark | adApproxPosition | adFind;
+    *supported = (long(options) & ~offered) == 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+HRESULT Recordset::get_Collect(VARIANT index, VARIANT* value)
+{
+    if (!value)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    long column = -1;
+    hr = FieldIndex(*m_rows, index, &column);
+    if (FAILED(hr))
+        return hr;
+    return CurrentValue(size_t(column), value);
+}
+
+HRESULT Recordset::Find(BSTR criteria, ADO_LONGPTR skipRecords, SearchDirectionEnum direction, VARIANT start)
+{
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (direction != adSearchForward && direction != adSearchBackward)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The search direction is forward or backward");
+    std::vector<Clause> clauses;
+    hr = ParseCriteria(Text(criteria), *m_rows, &clauses);
+    if (FAILED(hr))
+        return hr;
+    if (clauses.size() != 1)
+        return Fail(ADO_E_INVALIDARGUMENT, L"Find takes one column's criteria");
+    const long step = direction == adSearchForward ? 1 : -1;
+    long from = m_position;
+    if (!IsMissing(start)) {
+        from = PositionOf(start);
+        if (from < 0)
+            return Fail(ADO_E_INVALIDARGUMENT, L"The bookmark marks no row of this recordset");
+    } else if (from < 0 && step > 0) {
+        from = 0;
+    } else if (from >= 0 && size_t(from) >= m_view.size() && step < 0) {
+        from = long(m_view.size()) - 1;
+    }
+    for (long long at = (long long)from + skipRecords * step; at >= 0 && at < (long long)m_view.size(); at += step) {
+        if (RowMatches(m_rows->rows[m_view[size_t(at)]], clauses)) {
+            m_position = long(at);
+            return Succeeded();
+        }
+    }
+    m_position = step > 0 ? long(m_view.size()) : -1;
+    return Succeeded();
+}
+
+HRESULT Recordset::GetString(StringFormatEnum format, long rowCount, BSTR columnDelimiter, BSTR rowDelimiter,
+                             BSTR nullExpression, BSTR* text)
+{
+    if (!text)
+        return E_POINTER;
+    *text = nullptr;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    if (format != adClipString)
+        return Fail(ADO_E_INVALIDARGUMENT, L"GetString makes clip strings only");
+    const std::wstring columns = columnDelimiter ? Text(columnDelimiter) : L"\t";
+    const std::wstring rows = rowDelimiter ? Text(rowDelimiter) : L"\r";
+    const std::wstring nulls = Text(nullExpression);
+    if (m_position < 0)
+        m_position = 0;
+    std::wstring result;
+    for (long done = 0; size_t(m_position) < m_view.size() && (rowCount <= 0 || done < rowCount); ++done) {
+        const std::vector<Variant>& row = m_rows->rows[m_view[size_t(m_position)]];
+        for (size_t i = 0; i < row.size(); ++i) {
+            if (i)
+                result += columns;
+            if (!AppendValue(row[i].Get(), nulls, &result))
+                return Fail(ADO_E_INVALIDARGUMENT, L"A value of column " + m_rows->columns[i].name +
+                                                       L" has no text");
+        }
+        result += rows;
+        ++m_position;
+    }
+    return ReturnText(result, text);
+}
+
+HRESULT Recordset::CompareBookmarks(VARIANT first, VARIANT second, CompareEnum* result)
+{
+    if (!result)
+        return E_POINTER;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    const long a = PositionOf(first), b = PositionOf(second);
+    if (a < 0 || b < 0)
+        return Fail(ADO_E_INVALIDARGUMENT, L"The bookmark marks no row of this recordset");
+    *result = a < b ? adCompareLessThan : a > b ? adCompareGreaterThan : adCompareEqual;
+    return S_OK;
+}
+
+HRESULT Recordset::Clone(LockTypeEnum, _ADORecordset** clone)
+{
+    if (!clone)
+        return E_POINTER;
+    *clone = nullptr;
+    HRESULT hr = RequireOpen();
+    if (FAILED(hr))
+        return hr;
+    Recordset* copy = new Recordset;
+    copy->m_connection = m_connection;
+    if (m_connection)
+        m_connection->AddRef();
+    copy->m_source = m_source;
+    copy->m_rows = m_rows;
+    copy->m_view = m_view;
+    copy->m_filter = m_filter;
+    copy->m_sort = m_sort;
+    copy->m_cursorType = m_cursorType;
+    copy->m_lockType = m_lockType;
+    copy->m_cursorLocation = m_cursorLocation;
+    copy->m_position = 0;
+    *clone = copy;
+    return S_OK;
+}
+
+}  // namespace ado
