@@ -1,7 +1,9 @@
 #include "Command.h"
 
 #include "Connection.h"
+#include "Iids.h"
 #include "Recordset.h"
+#include "Texts.h"
 
 #include <sqlext.h>
 
@@ -9,18 +11,9 @@ namespace ado {
 
 namespace {
 
-const IID kIidAdo = {0x00000534, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidCommand15 = {0x00000508, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidCommand25 = {0x0000054E, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidAdoCollection = {0x00000512, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidAdoDynaCollection = {0x00000513, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 
 const long kCommandTypeBits = 0x0F | adCmdFile | adCmdTableDirect;
 
-std::wstring Text(BSTR text)
-{
-    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-}
 
 template <class T>
 HRESULT Return(T value, T* out)
@@ -40,7 +33,7 @@ Parameter::Parameter() : ComObject({IID_AdoParameter, kIidAdo})
 }
 
 HRESULT Parameter::get_Name(BSTR* name) { return ReturnText(m_name, name); }
-HRESULT Parameter::put_Name(BSTR name) { m_name = Text(name); return S_OK; }
+HRESULT Parameter::put_Name(BSTR name) { m_name = TextOf(name); return S_OK; }
 HRESULT Parameter::get_Value(VARIANT* value) { return m_value.CopyTo(value); }
 
 HRESULT Parameter::put_Value(VARIANT value)
@@ -117,11 +110,11 @@ HRESULT Parameters::Append(IDispatch* object)
 HRESULT Parameters::IndexOf(const VARIANT& index, size_t* at)
 {
     if (index.vt == VT_BSTR) {
-        const std::wstring name = Text(index.bstrVal);
+        const std::wstring name = TextOf(index.bstrVal);
         for (size_t i = 0; i < m_items.size(); ++i) {
             BSTR itemName = nullptr;
             if (SUCCEEDED(m_items[i]->get_Name(&itemName))) {
-                const bool same = _wcsicmp(Text(itemName).c_str(), name.c_str()) == 0;
+                const bool same = _wcsicmp(TextOf(itemName).c_str(), name.c_str()) == 0;
                 SysFreeString(itemName);
                 if (same) {
                     *at = i;
@@ -190,40 +183,19 @@ HRESULT Command::get_ActiveConnection(_ADOConnection** connection)
 
 HRESULT Command::putref_ActiveConnection(_ADOConnection* connection)
 {
-    Connection* ours = Connection::From(connection);
-    if (connection && !ours)
-        return NotAvailable(L"A connection of another ADO");
-    if (m_connection)
-        m_connection->Release();
-    m_connection = ours;
-    return S_OK;
+    VARIANT value;
+    value.vt = VT_DISPATCH;
+    value.pdispVal = connection;
+    return put_ActiveConnection(value);
 }
 
 HRESULT Command::put_ActiveConnection(VARIANT connection)
 {
-    if (connection.vt == VT_DISPATCH || connection.vt == VT_UNKNOWN) {
-        Connection* ours = Connection::From(connection.punkVal);
-        if (connection.punkVal && !ours)
-            return NotAvailable(L"A connection of another ADO");
-        if (m_connection)
-            m_connection->Release();
-        m_connection = ours;
-        return S_OK;
-    }
-    if (connection.vt == VT_EMPTY || connection.vt == VT_NULL)
-        return putref_ActiveConnection(nullptr);
-    if (connection.vt != VT_BSTR)
-        return Fail(ADO_E_INVALIDARGUMENT, L"A connection is an object or a connection string");
-    Connection* opened = new Connection;
-    HRESULT hr = opened->Open(connection.bstrVal, nullptr, nullptr, adConnectUnspecified);
-    if (SUCCEEDED(hr))
-        hr = putref_ActiveConnection(opened);
-    opened->Release();
-    return hr;
+    return Connection::Assign(connection, &m_connection);
 }
 
 HRESULT Command::get_CommandText(BSTR* text) { return ReturnText(m_text, text); }
-HRESULT Command::put_CommandText(BSTR text) { m_text = Text(text); return S_OK; }
+HRESULT Command::put_CommandText(BSTR text) { m_text = TextOf(text); return S_OK; }
 HRESULT Command::get_CommandTimeout(LONG* seconds) { return Return(m_timeout, seconds); }
 
 HRESULT Command::put_CommandTimeout(LONG seconds)
@@ -246,34 +218,18 @@ HRESULT Command::Execute(VARIANT* recordsAffected, VARIANT* parameters, long opt
         return NotAvailable(L"Parameter values given to Execute");
     if (!m_connection)
         return Fail(ADO_E_INVALIDARGUMENT, L"The command has no connection");
-    SQLHDBC handle = SQL_NULL_HDBC;
-    HRESULT hr = m_connection->Handle(&handle);
-    if (FAILED(hr))
-        return hr;
     long type = options == adOptionUnspecified ? 0 : options & kCommandTypeBits;
     if (type == 0)
         type = m_type;
     std::vector<BoundValue> values;
-    hr = m_parameters->Values(&values);
+    HRESULT hr = m_parameters->Values(&values);
     if (FAILED(hr))
         return hr;
     std::wstring sql;
     hr = StatementOfType(m_text, type, values.size(), &sql);
     if (FAILED(hr))
         return hr;
-    std::shared_ptr<RowSet> rows;
-    long affected = -1;
-    hr = RunStatement(handle, sql, values, &rows, &affected);
-    if (FAILED(hr))
-        return hr;
-    if (recordsAffected) {
-        VariantClear(recordsAffected);
-        recordsAffected->vt = VT_I4;
-        recordsAffected->lVal = affected;
-    }
-    if (recordset && !(options != adOptionUnspecified && (options & adExecuteNoRecords)))
-        *recordset = Recordset::Opened(m_connection, sql, rows);
-    return Succeeded();
+    return ExecuteStatement(m_connection, sql, values, options, recordsAffected, recordset);
 }
 
 HRESULT Command::CreateParameter(BSTR name, DataTypeEnum type, ParameterDirectionEnum direction, ADO_LONGPTR size,
@@ -314,7 +270,7 @@ HRESULT Command::put_CommandType(CommandTypeEnum type)
 
 HRESULT Command::get_CommandType(CommandTypeEnum* type) { return Return(m_type, type); }
 HRESULT Command::get_Name(BSTR* name) { return ReturnText(m_name, name); }
-HRESULT Command::put_Name(BSTR name) { m_name = Text(name); return S_OK; }
+HRESULT Command::put_Name(BSTR name) { m_name = TextOf(name); return S_OK; }
 HRESULT Command::get_State(LONG* state) { return Return(LONG(adStateClosed), state); }
 
 }  // namespace ado

@@ -2,6 +2,8 @@
 
 #include "ConnectionString.h"
 #include "Errors.h"
+#include "Iids.h"
+#include "Texts.h"
 #include "Recordset.h"
 #include "Statement.h"
 
@@ -75,23 +77,10 @@ std::wstring HostPath(const std::wstring& path)
     return result.empty() ? path : result;
 }
 
-std::wstring Text(BSTR text)
-{
-    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-}
 
 }  // namespace
 
-HRESULT ReturnText(const std::wstring& text, BSTR* out)
-{
-    if (!out)
-        return E_POINTER;
-    *out = SysAllocStringLen(text.data(), UINT(text.size()));
-    return *out ? S_OK : E_OUTOFMEMORY;
-}
-
-Connection::Connection() : ComObject({IID_AdoConnection, {0x00000515, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}},
-                                      {0x00000534, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}}})
+Connection::Connection() : ComObject({IID_AdoConnection, kIidConnection15, kIidAdo})
 {
 }
 
@@ -108,6 +97,41 @@ Connection* Connection::From(IUnknown* object)
     if (!object || FAILED(object->QueryInterface(kIidOdbcConnection, &found)))
         return nullptr;
     return static_cast<Connection*>(static_cast<_ADOConnection*>(found));
+}
+
+HRESULT Connection::FromVariant(const VARIANT& value, Connection** connection)
+{
+    *connection = nullptr;
+    if (value.vt == VT_EMPTY || value.vt == VT_NULL)
+        return S_OK;
+    if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) {
+        *connection = From(value.punkVal);
+        return value.punkVal && !*connection ? NotAvailable(L"A connection of another ADO") : S_OK;
+    }
+    if (value.vt != VT_BSTR)
+        return Fail(ADO_E_INVALIDARGUMENT, L"A connection is an object or a connection string");
+    if (_wcsnicmp(TextOf(value.bstrVal).c_str(), L"Provider=MSPersist", 18) == 0)
+        return NotAvailable(L"Opening a saved recordset");
+    Connection* opened = new Connection;
+    const HRESULT hr = opened->Open(value.bstrVal, nullptr, nullptr, adConnectUnspecified);
+    if (FAILED(hr)) {
+        opened->Release();
+        return hr;
+    }
+    *connection = opened;
+    return S_OK;
+}
+
+HRESULT Connection::Assign(const VARIANT& value, Connection** slot)
+{
+    Connection* given = nullptr;
+    const HRESULT hr = FromVariant(value, &given);
+    if (FAILED(hr))
+        return hr;
+    if (*slot)
+        (*slot)->Release();
+    *slot = given;
+    return S_OK;
 }
 
 HRESULT Connection::QueryInterface(REFIID iid, void** object)
@@ -137,7 +161,7 @@ HRESULT Connection::put_ConnectionString(BSTR text)
 {
     if (m_open)
         return Fail(ADO_E_OBJECTOPEN, L"The connection is open");
-    m_connectionString = Text(text);
+    m_connectionString = TextOf(text);
     return S_OK;
 }
 
@@ -201,22 +225,10 @@ HRESULT Connection::Execute(BSTR commandText, VARIANT* recordsAffected, long opt
     if (!m_open)
         return Fail(ADO_E_OBJECTCLOSED, L"The connection is closed");
     std::wstring sql;
-    const HRESULT typed = StatementOfType(Text(commandText), options == adOptionUnspecified ? long(adCmdUnknown) : options, 0, &sql);
+    const HRESULT typed = StatementOfType(TextOf(commandText), options == adOptionUnspecified ? long(adCmdUnknown) : options, 0, &sql);
     if (FAILED(typed))
         return typed;
-    std::shared_ptr<RowSet> rows;
-    long affected = -1;
-    const HRESULT hr = RunStatement(m_connection, sql, {}, &rows, &affected);
-    if (FAILED(hr))
-        return hr;
-    if (recordsAffected) {
-        VariantClear(recordsAffected);
-        recordsAffected->vt = VT_I4;
-        recordsAffected->lVal = affected;
-    }
-    if (recordset && !(options != adOptionUnspecified && (options & adExecuteNoRecords)))
-        *recordset = Recordset::Opened(this, sql, rows);
-    return Succeeded();
+    return ExecuteStatement(this, sql, {}, options, recordsAffected, recordset);
 }
 
 HRESULT Connection::BeginTrans(long* level)
@@ -265,7 +277,7 @@ HRESULT Connection::Open(BSTR connectionString, BSTR userId, BSTR password, long
     if (m_open)
         return Fail(ADO_E_OBJECTOPEN, L"The connection is already open");
     if (connectionString && SysStringLen(connectionString) > 0)
-        m_connectionString = Text(connectionString);
+        m_connectionString = TextOf(connectionString);
     if (m_environment == SQL_NULL_HENV) {
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &m_environment)))
             return Fail(E_FAIL, L"The ODBC driver manager cannot be reached");
@@ -283,7 +295,7 @@ HRESULT Connection::Open(BSTR connectionString, BSTR userId, BSTR password, long
     context.programFolder = ProgramFolder();
     context.hostPath = HostPath;
     std::wstring text = DriverConnectionString(m_connectionString, context);
-    const std::wstring user = Text(userId), secret = Text(password);
+    const std::wstring user = TextOf(userId), secret = TextOf(password);
     if (!user.empty() && ConnectionStringValue(text, L"UID").empty())
         text += (text.empty() || text.back() == L';' ? L"" : L";") + std::wstring(L"UID=") + user + L";";
     if (!secret.empty() && ConnectionStringValue(text, L"PWD").empty())

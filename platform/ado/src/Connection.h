@@ -16,6 +16,12 @@ public:
     // This stand-in's connection behind an ADO connection pointer (a
     // reference added), or null for another object.
     static Connection* From(IUnknown* object);
+    // The connection an ActiveConnection value names (a reference added):
+    // a connection object of this stand-in, none for VT_EMPTY or VT_NULL, or
+    // a new connection opened with a connection string.
+    static HRESULT FromVariant(const VARIANT& value, Connection** connection);
+    // Puts that connection into an object's slot, releasing the one held.
+    static HRESULT Assign(const VARIANT& value, Connection** slot);
     // The connection handle; an ADO_E_OBJECTCLOSED error when closed.
     HRESULT Handle(SQLHDBC* handle);
     CursorLocationEnum CursorLocation() const { return m_cursorLocation; }
@@ -67,8 +73,5 @@ private:
     LONG m_connectionTimeout = 15;
     CursorLocationEnum m_cursorLocation = adUseServer;
 };
-
-// A text as a BSTR for an out parameter.
-HRESULT ReturnText(const std::wstring& text, BSTR* out);
 
 }  // namespace ado

@@ -2,6 +2,8 @@
 
 #include "Connection.h"
 #include "Fields.h"
+#include "Iids.h"
+#include "Texts.h"
 
 #include <sqlext.h>
 
@@ -9,10 +11,6 @@ namespace ado {
 
 namespace {
 
-const IID kIidRecordset15 = {0x0000050E, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidRecordset20 = {0x0000054F, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidRecordset21 = {0x00000555, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
-const IID kIidAdo = {0x00000534, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xAA, 0x00, 0x6D, 0x2E, 0xA4}};
 
 bool IsMissing(const VARIANT& value)
 {
@@ -20,10 +18,6 @@ bool IsMissing(const VARIANT& value)
            (value.vt == VT_BSTR && SysStringLen(value.bstrVal) == 0);
 }
 
-std::wstring Text(BSTR text)
-{
-    return text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-}
 
 HRESULT NoCurrentRow()
 {
@@ -74,6 +68,28 @@ _ADORecordset* Recordset::Opened(Connection* connection, const std::wstring& sou
     return recordset;
 }
 
+HRESULT ExecuteStatement(Connection* connection, const std::wstring& sql, const std::vector<BoundValue>& values,
+                         long options, VARIANT* recordsAffected, _ADORecordset** recordset)
+{
+    SQLHDBC handle = SQL_NULL_HDBC;
+    HRESULT hr = connection->Handle(&handle);
+    if (FAILED(hr))
+        return hr;
+    std::shared_ptr<RowSet> rows;
+    long affected = -1;
+    hr = RunStatement(handle, sql, values, &rows, &affected);
+    if (FAILED(hr))
+        return hr;
+    if (recordsAffected) {
+        VariantClear(recordsAffected);
+        recordsAffected->vt = VT_I4;
+        recordsAffected->lVal = affected;
+    }
+    if (recordset && !(options != adOptionUnspecified && (options & adExecuteNoRecords)))
+        *recordset = Recordset::Opened(connection, sql, rows);
+    return Succeeded();
+}
+
 void Recordset::Attach(const std::wstring& source, const std::shared_ptr<RowSet>& rows)
 {
     m_source = source;
@@ -117,7 +133,7 @@ HRESULT Recordset::Arrange()
     std::vector<Clause> clauses;
     const VARIANT& filter = m_filter.Get();
     if (filter.vt == VT_BSTR && SysStringLen(filter.bstrVal) > 0) {
-        const HRESULT hr = ParseCriteria(Text(filter.bstrVal), *m_rows, &clauses);
+        const HRESULT hr = ParseCriteria(TextOf(filter.bstrVal), *m_rows, &clauses);
         if (FAILED(hr))
             return hr;
     }
@@ -178,32 +194,15 @@ HRESULT Recordset::put_AbsolutePosition(PositionEnum_Param position)
 
 HRESULT Recordset::putref_ActiveConnection(IDispatch* connection)
 {
-    Connection* ours = Connection::From(connection);
-    if (connection && !ours)
-        return NotAvailable(L"A connection of another ADO");
-    if (m_connection)
-        m_connection->Release();
-    m_connection = ours;
-    return S_OK;
+    VARIANT value;
+    value.vt = VT_DISPATCH;
+    value.pdispVal = connection;
+    return put_ActiveConnection(value);
 }
 
 HRESULT Recordset::put_ActiveConnection(VARIANT connection)
 {
-    if (connection.vt == VT_DISPATCH || connection.vt == VT_UNKNOWN)
-        return putref_ActiveConnection(reinterpret_cast<IDispatch*>(connection.punkVal));
-    if (connection.vt == VT_EMPTY || connection.vt == VT_NULL)
-        return putref_ActiveConnection(nullptr);
-    if (connection.vt != VT_BSTR)
-        return Fail(ADO_E_INVALIDARGUMENT, L"A connection is an object or a connection string");
-    const std::wstring text = Text(connection.bstrVal);
-    if (_wcsnicmp(text.c_str(), L"Provider=MSPersist", 18) == 0)
-        return NotAvailable(L"Opening a saved recordset");
-    Connection* opened = new Connection;
-    HRESULT hr = opened->Open(connection.bstrVal, nullptr, nullptr, adConnectUnspecified);
-    if (SUCCEEDED(hr))
-        hr = putref_ActiveConnection(opened);
-    opened->Release();
-    return hr;
+    return Connection::Assign(connection, &m_connection);
 }
 
 HRESULT Recordset::get_ActiveConnection(VARIANT* connection)
@@ -360,7 +359,7 @@ HRESULT Recordset::put_Source(BSTR source)
 {
     if (m_rows)
         return Fail(ADO_E_OBJECTOPEN, L"The recordset is open");
-    m_source = Text(source);
+    m_source = TextOf(source);
     return S_OK;
 }
 
@@ -461,7 +460,7 @@ HRESULT Recordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnum
     if (!IsMissing(source)) {
         if (source.vt != VT_BSTR)
             return Fail(ADO_E_INVALIDARGUMENT, L"The source is a text");
-        m_source = Text(source.bstrVal);
+        m_source = TextOf(source.bstrVal);
     }
     if (!(activeConnection.vt == VT_ERROR && activeConnection.scode == DISP_E_PARAMNOTFOUND)) {
         const HRESULT hr = put_ActiveConnection(activeConnection);
@@ -565,7 +564,7 @@ HRESULT Recordset::get_Sort(BSTR* criteria)
 HRESULT Recordset::put_Sort(BSTR criteria)
 {
     const std::wstring previous = m_sort;
-    m_sort = Text(criteria);
+    m_sort = TextOf(criteria);
     if (!m_rows)
         return S_OK;
     const HRESULT hr = Arrange();
@@ -644,7 +643,7 @@ HRESULT Recordset::Find(BSTR criteria, ADO_LONGPTR skipRecords, SearchDirectionE
     if (direction != adSearchForward && direction != adSearchBackward)
         return Fail(ADO_E_INVALIDARGUMENT, L"The search direction is forward or backward");
     std::vector<Clause> clauses;
-    hr = ParseCriteria(Text(criteria), *m_rows, &clauses);
+    hr = ParseCriteria(TextOf(criteria), *m_rows, &clauses);
     if (FAILED(hr))
         return hr;
     if (clauses.size() != 1)
@@ -681,9 +680,9 @@ HRESULT Recordset::GetString(StringFormatEnum format, long rowCount, BSTR column
         return hr;
     if (format != adClipString)
         return Fail(ADO_E_INVALIDARGUMENT, L"GetString makes clip strings only");
-    const std::wstring columns = columnDelimiter ? Text(columnDelimiter) : L"\t";
-    const std::wstring rows = rowDelimiter ? Text(rowDelimiter) : L"\r";
-    const std::wstring nulls = Text(nullExpression);
+    const std::wstring columns = columnDelimiter ? TextOf(columnDelimiter) : L"\t";
+    const std::wstring rows = rowDelimiter ? TextOf(rowDelimiter) : L"\r";
+    const std::wstring nulls = TextOf(nullExpression);
     if (m_position < 0)
         m_position = 0;
     std::wstring result;

@@ -133,4 +133,10 @@ private:
     ADO_LONGPTR m_maxRecords = 0;
 };
 
+// Runs a statement as ADO's Execute does: the records affected, and unless
+// the options hold adExecuteNoRecords a recordset over the rows (closed when
+// the statement returns none).
+HRESULT ExecuteStatement(Connection* connection, const std::wstring& sql, const std::vector<BoundValue>& values,
+                         long options, VARIANT* recordsAffected, _ADORecordset** recordset);
+
 }  // namespace ado

@@ -13,10 +13,11 @@ protected:
         return command;
     }
 
-    void Append(const CommandPtr& command, DataTypeEnum type, const _variant_t& value)
+    void Append(const CommandPtr& command, DataTypeEnum type, const _variant_t& value,
+                ParameterDirectionEnum direction = adParamInput)
     {
         ADOParameter* created = nullptr;
-        ASSERT_EQ(S_OK, command->CreateParameter(_bstr_t(L""), type, adParamInput, 0, value, &created));
+        ASSERT_EQ(S_OK, command->CreateParameter(_bstr_t(L""), type, direction, 4, value, &created));
         ParameterPtr parameter;
         parameter.Attach(created);
         ADOParameters* parameters = nullptr;
@@ -60,15 +61,7 @@ TEST_F(AdoCommandTest, ParametersBindToMarkersInOrder)
 TEST_F(AdoCommandTest, OutputParametersAreNotAvailable)
 {
     CommandPtr command = NewCommand(L"SELECT ?", adCmdText);
-    ADOParameter* created = nullptr;
-    ASSERT_EQ(S_OK, command->CreateParameter(_bstr_t(L"out"), adInteger, adParamOutput, 4, vtMissing, &created));
-    ParameterPtr parameter;
-    parameter.Attach(created);
-    ADOParameters* parameters = nullptr;
-    ASSERT_EQ(S_OK, command->get_Parameters(&parameters));
-    ParametersPtr owned;
-    owned.Attach(parameters);
-    ASSERT_EQ(S_OK, parameters->Append(parameter));
+    Append(command, adInteger, vtMissing, adParamOutput);
     ADORecordset* rows = nullptr;
     EXPECT_EQ(ADO_E_NOTAVAILABLE, command->Execute(nullptr, nullptr, adOptionUnspecified, &rows));
     EXPECT_EQ(nullptr, rows);
