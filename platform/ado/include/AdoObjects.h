@@ -110,6 +110,7 @@ __CRT_UUID_DECL(ADOField, 0x00000569, 0x0000, 0x0010, 0x80, 0x00, 0x00, 0xAA, 0x
 
 // The one way to an object: CoCreateInstance's contract for the classes
 // above (the JetEngine class gives ADO_E_NOTAVAILABLE, any other class
-// REGDB_E_CLASSNOTREG).
+// REGDB_E_CLASSNOTREG). Built for Windows, this is the one place that could
+// hand out the system's ADO instead.
 extern "C" ADO_API HRESULT WINAPI AdoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid,
                                                     void** object);

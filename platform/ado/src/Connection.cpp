@@ -86,7 +86,8 @@ Connection::Connection() : ComObject({IID_AdoConnection, kIidConnection15, kIidA
 
 Connection::~Connection()
 {
-    Close();
+    if (m_open)
+        Close();
     if (m_environment != SQL_NULL_HENV)
         SQLFreeHandle(SQL_HANDLE_ENV, m_environment);
 }

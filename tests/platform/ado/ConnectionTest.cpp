@@ -17,6 +17,10 @@ TEST_F(AdoTest, ColumnsBecomeVariantsBySqlType)
     const _variant_t real = Value(recordset, L"r");
     EXPECT_EQ(VT_R8, real.vt);
     EXPECT_EQ(2.5, real.dblVal);
+    // The SQLite driver describes a DECIMAL(10,2) column as text.
+    const _variant_t decimal = Value(recordset, L"d");
+    ASSERT_EQ(VT_BSTR, decimal.vt);
+    EXPECT_STREQ(L"12.34", decimal.bstrVal);
     const _variant_t date = Value(recordset, L"w");
     ASSERT_EQ(VT_DATE, date.vt);
     SYSTEMTIME time = {};
