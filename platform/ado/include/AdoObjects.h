@@ -36,6 +36,9 @@
 // Server, "(local)" or "127.0.0.1" mean MARRENTOLBECK.db in the program's
 // folder. The file goes to the driver as its Database value (a Database the
 // string gives is dropped); UID and PWD are dropped, as SQLite has no log-in.
+// A host path with characters beyond plain ASCII goes as a "file:" URI of
+// its UTF-8 bytes, since unixODBC cuts a wide connection string to one byte
+// per character on its way to the driver.
 #pragma once
 
 #include <windows.h>

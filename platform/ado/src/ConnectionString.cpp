@@ -73,6 +73,57 @@ std::wstring Unbraced(const std::wstring& value)
     return value;
 }
 
+// UTF-8 bytes of a UTF-16 text.
+std::string Utf8(const std::wstring& text)
+{
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned long c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+        if (c < 0x80) {
+            bytes += char(c);
+        } else if (c < 0x800) {
+            bytes += char(0xC0 | (c >> 6));
+            bytes += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            bytes += char(0xE0 | (c >> 12));
+            bytes += char(0x80 | ((c >> 6) & 0x3F));
+            bytes += char(0x80 | (c & 0x3F));
+        } else {
+            bytes += char(0xF0 | (c >> 18));
+            bytes += char(0x80 | ((c >> 12) & 0x3F));
+            bytes += char(0x80 | ((c >> 6) & 0x3F));
+            bytes += char(0x80 | (c & 0x3F));
+        }
+    }
+    return bytes;
+}
+
+// unixODBC hands a wide connection string to the driver cut to one byte per
+// character, so a host path with other characters goes as a file: URI
+// (which SQLite opens) whose bytes are all plain ASCII.
+std::wstring HostFileName(const std::wstring& path)
+{
+    bool plain = true;
+    for (wchar_t c : path)
+        plain = plain && c >= 0x20 && c < 0x7F;
+    if (plain)
+        return path;
+    static const char kHex[] = "0123456789ABCDEF";
+    std::wstring uri = L"file:";
+    for (unsigned char byte : Utf8(path)) {
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9') || byte == '/' || byte == '-' || byte == '.' || byte == '_' || byte == '~') {
+            uri += wchar_t(byte);
+        } else {
+            uri += L'%';
+            uri += wchar_t(kHex[byte >> 4]);
+            uri += wchar_t(kHex[byte & 0x0F]);
+        }
+    }
+    return uri;
+}
+
 bool IsAbsolute(const std::wstring& path)
 {
     return (path.size() >= 3 && std::iswalpha(path[0]) && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/')) ||
@@ -102,6 +153,8 @@ std::wstring DriverConnectionString(const std::wstring& text, const ConnectionSt
         file = server;
     if (IsAbsolute(file) && file[0] != L'/' && context.hostPath)
         file = context.hostPath(file);
+    if (!file.empty() && file[0] == L'/')
+        file = HostFileName(file);
     std::wstring result;
     for (const auto& pair : Pairs(text)) {
         if (SameKey(pair.first, L"Server") || SameKey(pair.first, L"Database") || SameKey(pair.first, L"UID") ||

@@ -29,11 +29,12 @@ TEST_F(RightsDbTest, OpenWithoutAStringReusesTheStoredOne)
 TEST_F(RightsDbTest, OpenWhileOpenClosesTheOldConnectionFirst)
 {
     Run(m_db, "CREATE TABLE first_only (i INTEGER)");
-    ASSERT_TRUE(m_db.Open(ConnectionString("other.db"))) << (LPCTSTR)m_db.GetLastErrorString();
+    ASSERT_TRUE(m_db.Open(ConnectionString("权限.db"))) << (LPCTSTR)m_db.GetLastErrorString();
     EXPECT_TRUE(m_db.IsOpen());
     // The statement now runs on the second database, which lacks the table.
     EXPECT_FALSE(m_db.Execute("INSERT INTO first_only VALUES (1)"));
-    EXPECT_EQ(0, m_db.GetLastErrorString().Find("Connection String = " + ConnectionString("other.db") + "\n"));
+    EXPECT_EQ(0, m_db.GetLastErrorString().Find("Connection String = " + ConnectionString("权限.db") + "\n"));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(m_folder.File("权限.db").c_str()));
 }
 
 TEST_F(RightsDbTest, ExecuteCountsEveryRowAffected)
@@ -60,8 +61,7 @@ TEST(CompactDatabase, FailsAndLeavesComAsItWas)
     BOOL compactedWithoutCom = TRUE, compactedWithCom = TRUE;
     HRESULT afterWithoutCom = E_FAIL, afterWithCom = E_FAIL;
     std::thread worker([&] {
-        compactedWithoutCom = CompactDatabase("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=missing.mdb",
-                                              "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=copy.mdb");
+        compactedWithoutCom = CompactDatabase("Data Source=missing.mdb", "Data Source=copy.mdb");
         afterWithoutCom = ::CoInitialize(NULL);  // S_OK: nobody left COM initialised
         compactedWithCom = CompactDatabase("a", "b");
         afterWithCom = ::CoInitialize(NULL);  // S_FALSE: still initialised once

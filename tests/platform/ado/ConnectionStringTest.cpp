@@ -34,6 +34,9 @@ TEST(ConnectionString, TheSqliteDriversServerBecomesTheDatabaseFile)
          L"driver=SQLite3;Timeout=5;Database=/host/D:\\data\\rights.db;"},
         {L"Driver=SQLite3;Server=/var/lib/rights.db", L"Driver=SQLite3;Database=/var/lib/rights.db;"},
         {L"Driver=SQLite3;Server={/a;b.db}", L"Driver=SQLite3;Database={/a;b.db};"},
+        // A host path beyond plain ASCII goes as a file: URI of UTF-8 bytes.
+        {L"Driver=SQLite3;Server=/tmp/权限 1.db", L"Driver=SQLite3;Database=file:/tmp/%E6%9D%83%E9%99%90%201.db;"},
+        {L"Driver=SQLite3;Server=C:\\数据\\r.db", L"Driver=SQLite3;Database=file:/host/C%3A%5C%E6%95%B0%E6%8D%AE%5Cr.db;"},
         // Other drivers get the string as it is.
         {L"Driver=PostgreSQL Unicode;Server=(local);Database=r", L"Driver=PostgreSQL Unicode;Server=(local);Database=r"},
         {L"DSN=Rights;Server=(local)", L"DSN=Rights;Server=(local)"},
