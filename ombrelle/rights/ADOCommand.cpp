@@ -129,7 +129,9 @@ CADOCommand::CADOCommand(CADODataBase* pAdoDatabase, CString strCommandText, int
     adosupport::MakeObject(CLSID_AdoCommand, m_pCommand);
     Check(m_pCommand, m_pCommand->put_CommandText(_bstr_t((LPCTSTR)strCommandText)));
     Check(m_pCommand, m_pCommand->put_CommandType(CommandTypeEnum(nCommandType)));
-    _ConnectionPtr connection = pAdoDatabase->GetActiveConnection();
+    _ConnectionPtr connection;
+    if (pAdoDatabase != NULL)
+        connection = pAdoDatabase->GetActiveConnection();
     Check(m_pCommand, m_pCommand->putref_ActiveConnection(connection));
 }
 
@@ -147,6 +149,8 @@ BOOL CADOCommand::AddParameter(CADOParameter* pAdoParameter)
         Check(m_pCommand, m_pCommand->get_Parameters(&parameters));
         ParametersPtr owned;
         owned.Attach(parameters);
+        if (pAdoParameter == NULL)
+            _com_issue_error(E_POINTER);
         _ParameterPtr parameter = pAdoParameter->GetParameter();
         Check(owned, owned->Append(parameter));
         return TRUE;

@@ -39,7 +39,8 @@ CADORecordset::CADORecordset(CADODataBase* pAdoDatabase)
 {
     adosupport::MakeObject(CLSID_AdoRecordset, m_pRecordset);
     adosupport::MakeObject(CLSID_AdoCommand, m_pCmd);
-    m_pConnection = pAdoDatabase->GetActiveConnection();
+    if (pAdoDatabase != NULL)
+        m_pConnection = pAdoDatabase->GetActiveConnection();
 }
 
 CADORecordset::~CADORecordset()
@@ -174,6 +175,8 @@ BOOL CADORecordset::Execute(CADOCommand* pCommand)
         if (IsOpen())
             Close();
         Check(m_pConnection, m_pConnection->put_CursorLocation(adUseClient));
+        if (pCommand == NULL)
+            _com_issue_error(E_POINTER);
         _CommandPtr command = pCommand->GetCommand();
         _ADORecordset* returned = nullptr;
         Check(command, command->Execute(NULL, NULL, pCommand->GetType(), &returned));

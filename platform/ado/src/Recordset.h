@@ -112,6 +112,9 @@ public:
     HRESULT STDMETHODCALLTYPE Save(VARIANT, PersistFormatEnum) override ADO_NOT_AVAILABLE("Save")
 
 private:
+    // VT_EMPTY, a missing argument or the empty text: the current row.
+    static bool IsMissing(const VARIANT& value);
+    static HRESULT NoCurrentRow();
     HRESULT RequireOpen() const;
     // Rebuilds the visible rows from the filter and the sort; first row.
     HRESULT Arrange();
