@@ -24,6 +24,11 @@ public:
     static int FileTypeCode(const CString& strName);
 
     void JGetDefaultProfiles(CString& strScan, CString& strPrint, CString& strDisplay) const;
+    // The job commands that run a dialog of their own.
+    void JCreateJob();
+    void JOpenJob();
+    int JEditJob();
+    void JEditTask();
     JCJob* JSaveJob();
     void JCloseJob();
     int JDeleteCurJob();
@@ -49,6 +54,11 @@ public:
 private:
     // Saves and deletes the open task and job, then makes these current.
     void Replace(JCTask* pTask, JCJob* pJob);
+    // Copies a selection dialog's property records into the current task
+    // and job, each only when it was made for that very file.
+    void TakeProperties(const JCTask* pTask, const JCJob* pJob);
+    // Saves, lists the job as the most recent and shows it in the title.
+    void Commit();
 
     static JCJobMain* s_pInstance;
 };

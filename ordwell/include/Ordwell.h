@@ -4,10 +4,15 @@
 
 #include "afxwin.h"
 
+#include "EditJobDlg.h"
+#include "EditTaskDlg.h"
+
 #include "JobFiles.h"
 #include "JobInitFile.h"
 #include "JobMain.h"
 #include "JobModel.h"
+#include "JobPropertySheet.h"
+#include "JobSelectDlg.h"
 #include "OrdwellApi.h"
 
 // Start-up and shutdown.

@@ -2,9 +2,13 @@
 // job list.
 #include "JobMain.h"
 
+#include "EditJobDlg.h"
+#include "EditTaskDlg.h"
 #include "General.h"
 #include "JobFiles.h"
+#include "JobSelectDlg.h"
 #include "JobText.h"
+#include "TaskFolder.h"
 #include "Ordwell.h"
 #include "resource.h"
 
@@ -78,6 +82,145 @@ void JCJobMain::JGetDefaultProfiles(CString& strScan, CString& strPrint, CString
     strScan = m_strScanProfile;
     strPrint = m_strPrintProfile;
     strDisplay = m_strDisplayProfile;
+}
+
+namespace {
+
+// The name with ".tsk" added unless it ends so (ignoring case).
+CString WithTaskExtension(const CString& strName)
+{
+    if (strName.GetLength() >= 4 && SameTextNoCase(strName.Right(4), ".tsk"))
+        return strName;
+    return strName + ".tsk";
+}
+
+}  // namespace
+
+void JCJobMain::JCreateJob()
+{
+    JCCreateJobDlg dialog(NULL);
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    m_strTaskPath.MakeUpper();
+    CString name = JCFileName(dialog.m_strTaskName).GetPureName();
+    int dot = name.ReverseFind('.');
+    if (dot >= 0)
+        name = name.Left(dot);
+    JCTask* pTask = new JCTask;
+    pTask->m_strTaskFile = WithTaskExtension(m_strTaskPath + "\\" + name);
+    if (!dialog.m_bNewTask && !ReadTaskFile(pTask->m_strTaskFile, *pTask)) {
+        AfxMessageBox(IDS_TASK_GONE_CREATE, MB_OK);
+        delete pTask;
+        return;
+    }
+
+    CString jobFolder = dialog.m_strJobName;
+    if (jobFolder.Find(':') < 0) {
+        if (HasInvalidNameChar(jobFolder)) {
+            AfxMessageBox(IDS_JOB_NAME_INVALID, MB_OK);
+            delete pTask;
+            return;
+        }
+        jobFolder = m_strTaskPath + "\\" + jobFolder;
+    }
+    if (!pTask->JAddJob(jobFolder)) {
+        delete pTask;
+        return;
+    }
+    JCJob* pJob = new JCJob;
+    pJob->m_strJobFile = JobFileOfFolder(jobFolder);
+    Replace(pTask, pJob);
+    TakeProperties(dialog.m_pTask, dialog.m_pJob);
+    Commit();
+}
+
+void JCJobMain::JOpenJob()
+{
+    JCOpenJobDlg dialog(NULL);
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    m_strTaskPath.MakeUpper();
+    CString upperName = dialog.m_strTaskName;
+    upperName.MakeUpper();
+    CString taskFile = upperName.Find(m_strTaskPath) == 0 ? dialog.m_strTaskName
+                                                          : m_strTaskPath + "\\" + dialog.m_strTaskName;
+    taskFile = WithTaskExtension(taskFile);
+    JCTask* pTask = new JCTask;
+    if (!ReadTaskFile(taskFile, *pTask)) {
+        AfxMessageBox(IDS_TASK_GONE_OPEN, MB_OK);
+        delete pTask;
+        return;
+    }
+
+    CString jobFolder = dialog.m_strJobName;
+    JCJob* pJob = new JCJob;
+    if (!ReadJobFile(JobFileOfFolder(jobFolder), *pJob)) {
+        AfxMessageBox(IDS_JOB_GONE, MB_OK);
+        pTask->JDeleteJob(jobFolder);
+        if (!pTask->m_lstJob.IsEmpty()) {
+            if (!WriteTaskFile(taskFile, *pTask))
+                AfxMessageBox(IDS_TASK_GONE_SAVE, MB_OK);
+        } else {
+            ::DeleteFileA(taskFile);
+        }
+        delete pTask;
+        delete pJob;
+        return;
+    }
+
+    Replace(pTask, pJob);
+    TakeProperties(dialog.m_pTask, dialog.m_pJob);
+    Commit();
+    CString folder = GetJobPath();
+    LoadConvertTable(folder.GetBuffer(0));
+    folder.ReleaseBuffer();
+    UpdateChildTitles();
+}
+
+int JCJobMain::JEditJob()
+{
+    if (m_pCurJob == NULL)
+        return AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+    JCEditJobDlg dialog(NULL);
+    dialog.m_strTaskName = m_pCurTask != NULL ? m_pCurTask->m_strTaskFile : CString();
+    dialog.m_strJobName = m_pCurJob->m_strJobFile;
+    if (dialog.DoModal() == IDOK)
+        JSaveJob();
+    return 0;
+}
+
+void JCJobMain::JEditTask()
+{
+    JCEditTaskDlg dialog(NULL);
+    dialog.DoModal();
+}
+
+void JCJobMain::TakeProperties(const JCTask* pTask, const JCJob* pJob)
+{
+    if (pTask != NULL && m_pCurTask != NULL && SameTextNoCase(pTask->m_strTaskFile, m_pCurTask->m_strTaskFile)) {
+        m_pCurTask->m_tCreate = pTask->m_tCreate;
+        for (int i = 0; i < 6; i++)
+            m_pCurTask->m_strText[i] = pTask->m_strText[i];
+        m_pCurTask->m_nOwnerAccess = pTask->m_nOwnerAccess;
+        m_pCurTask->m_nGroupAccess = pTask->m_nGroupAccess;
+    }
+    if (pJob != NULL && m_pCurJob != NULL && SameTextNoCase(pJob->m_strJobFile, m_pCurJob->m_strJobFile)) {
+        m_pCurJob->m_tCreate = pJob->m_tCreate;
+        for (int i = 0; i < 5; i++)
+            m_pCurJob->m_strText[i] = pJob->m_strText[i];
+        m_pCurJob->m_nOwnerAccess = pJob->m_nOwnerAccess;
+        m_pCurJob->m_nGroupAccess = pJob->m_nGroupAccess;
+    }
+}
+
+void JCJobMain::Commit()
+{
+    JSaveJob();
+    if (m_pRecentFileList != NULL)
+        m_pRecentFileList->Add(GetJobReference());
+    UpdateMainTitle();
 }
 
 JCJob* JCJobMain::JSaveJob()
@@ -189,16 +332,7 @@ int JCJobMain::JDeleteCurJob()
     JCloseJob();
 
     // Plain files only: subfolders and what they hold stay.
-    WIN32_FIND_DATAA found;
-    HANDLE find = ::FindFirstFileA(folder + "\\*.*", &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
-                ::DeleteFileA(folder + "\\" + found.cFileName);
-        } while (::FindNextFileA(find, &found));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder);  // fails, as it should, when subfolders remain
+    DeleteJobFolder(folder);
 
     UpdateMainTitle();
     LoadConvertTable(NULL);

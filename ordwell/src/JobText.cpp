@@ -20,3 +20,5 @@ int LastBackslash(const CString& path)
     }
     return last;
 }
+
+bool HasInvalidNameChar(const CString& name) { return name.FindOneOf("\\/:*?\"<>|") >= 0; }

@@ -11,3 +11,6 @@ bool SameTextNoCase(const CString& a, const CString& b);
 int LastBackslash(const CString& path);
 inline std::string ToStd(const CString& s) { return std::string((LPCTSTR)s, s.GetLength()); }
 inline CString FromStd(const std::string& s) { return CString(s.c_str(), static_cast<int>(s.size())); }
+// TRUE when the name holds one of the characters that a file name cannot:
+// \ / : * ? " < > |
+bool HasInvalidNameChar(const CString& name);

@@ -83,12 +83,12 @@ int LoadConvertTable(char* lpszFolder)
 // ---------------------------------------------------------------------------
 // Job commands. Those whose work runs a dialog do nothing until it exists.
 
-void JCreateJob() {}
-void JOpenJob() {}
+void JCreateJob() { Main()->JCreateJob(); }
+void JOpenJob() { Main()->JOpenJob(); }
 JCJob* JSaveJob() { return Main()->JSaveJob(); }
 void JCloseJob() { Main()->JCloseJob(); }
-int JEditJob() { return 0; }
-void JEditTask() {}
+int JEditJob() { return Main()->JEditJob(); }
+void JEditTask() { Main()->JEditTask(); }
 int JDumpJob() { return 0; }
 void JLoadJob() {}
 int JDeleteCurJob() { return Main()->JDeleteCurJob(); }

@@ -41,37 +41,43 @@ void NotifyParent(HWND control, int code)
 
 WindowExpectation& WindowExpectation::SetText(int controlId, const std::string& text)
 {
-    m_actions.push_back({Action::SetText, controlId, text, 0});
+    m_actions.push_back({Action::SetText, controlId, text, 0, {}});
     return *this;
 }
 
 WindowExpectation& WindowExpectation::Check(int controlId, bool checked)
 {
-    m_actions.push_back({Action::Check, controlId, {}, checked ? 1 : 0});
+    m_actions.push_back({Action::Check, controlId, {}, checked ? 1 : 0, {}});
     return *this;
 }
 
 WindowExpectation& WindowExpectation::SelectItem(int controlId, int index)
 {
-    m_actions.push_back({Action::SelectIndex, controlId, {}, index});
+    m_actions.push_back({Action::SelectIndex, controlId, {}, index, {}});
     return *this;
 }
 
 WindowExpectation& WindowExpectation::SelectItem(int controlId, const std::string& itemText)
 {
-    m_actions.push_back({Action::SelectText, controlId, itemText, 0});
+    m_actions.push_back({Action::SelectText, controlId, itemText, 0, {}});
     return *this;
 }
 
 WindowExpectation& WindowExpectation::Press(int controlId)
 {
-    m_actions.push_back({Action::Press, controlId, {}, 0});
+    m_actions.push_back({Action::Press, controlId, {}, 0, {}});
     return *this;
 }
 
 WindowExpectation& WindowExpectation::Close()
 {
-    m_actions.push_back({Action::Close, 0, {}, 0});
+    m_actions.push_back({Action::Close, 0, {}, 0, {}});
+    return *this;
+}
+
+WindowExpectation& WindowExpectation::Run(std::function<void(HWND)> action)
+{
+    m_actions.push_back({Action::Run, 0, {}, 0, std::move(action)});
     return *this;
 }
 
@@ -292,6 +298,10 @@ bool GuiDriver::Perform(HWND window, const WindowExpectation::Action& action)
         PostMessageA(window, WM_CLOSE, 0, 0);
         return true;
     }
+    if (action.kind == Action::Run) {
+        action.run(window);
+        return true;
+    }
 
     HWND control = GetDlgItem(window, action.controlId);
     if (!control) {
@@ -376,6 +386,7 @@ bool GuiDriver::Perform(HWND window, const WindowExpectation::Action& action)
         return true;
 
     case Action::Close:
+    case Action::Run:
         break;
     }
     return true;

@@ -24,6 +24,10 @@ public:
     WindowExpectation& SelectItem(int controlId, const std::string& itemText);
     WindowExpectation& Press(int controlId);
     WindowExpectation& Close();
+    // Runs the test's own code on the window at this point of the actions:
+    // to read what it shows or to work its controls where the actions above
+    // do not reach (a property sheet's pages, for one).
+    WindowExpectation& Run(std::function<void(HWND)> action);
     // How long the window may stay open after its actions ran before the
     // driver closes it and fails the test.
     WindowExpectation& OpenFor(DWORD milliseconds);
@@ -37,10 +41,11 @@ public:
 private:
     friend class GuiDriver;
     struct Action {
-        enum Kind { SetText, Check, SelectIndex, SelectText, Press, Close } kind;
+        enum Kind { SetText, Check, SelectIndex, SelectText, Press, Close, Run } kind;
         int controlId;
         std::string text;
         int value;
+        std::function<void(HWND)> run;
     };
 
     WindowExpectation(std::string caption, std::string windowClass)

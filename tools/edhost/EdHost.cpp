@@ -14,6 +14,8 @@ class CHostFrame : public CMDIFrameWnd {
 public:
     afx_msg void OnJobCreate() { JCreateJob(); ShowState("创建作业"); }
     afx_msg void OnJobOpen() { JOpenJob(); ShowState("打开作业"); }
+    afx_msg void OnJobEdit() { JEditJob(); ShowState("编辑作业"); }
+    afx_msg void OnTaskEdit() { JEditTask(); ShowState("编辑任务"); }
     afx_msg void OnJobSave() { JSaveJob(); ShowState("保存作业"); }
     afx_msg void OnJobClose() { JCloseJob(); ShowState("关闭作业"); }
     afx_msg void OnJobDelete() { JDeleteCurJob(); ShowState("删除作业"); }
@@ -87,6 +89,8 @@ private:
 BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
     ON_COMMAND(ID_JOB_CREATE, OnJobCreate)
     ON_COMMAND(ID_JOB_OPEN, OnJobOpen)
+    ON_COMMAND(ID_JOB_EDIT, OnJobEdit)
+    ON_COMMAND(ID_JOB_EDIT_TASK, OnTaskEdit)
     ON_COMMAND(ID_JOB_SAVE, OnJobSave)
     ON_COMMAND(ID_JOB_CLOSE, OnJobClose)
     ON_COMMAND(ID_JOB_DELETE, OnJobDelete)

@@ -1,0 +1,17 @@
+// The task folder as the job dialogs see it: its task files and the files of
+// the jobs that a task lists.
+#pragma once
+
+#include "afxwin.h"
+
+#include <vector>
+
+// The names (without folder) of the entries of the folder that are no plain
+// folder and end in exactly ".tsk". FALSE when the folder cannot be searched.
+BOOL ListTaskFiles(const CString& strFolder, std::vector<CString>& names);
+// A job's file: its folder, a backslash, the folder's last name and ".job".
+CString JobFileOfFolder(const CString& strJobFolder);
+// Deletes the plain files directly in the folder, then tries to remove it
+// (which fails, as it should, when subfolders remain). FALSE when the path
+// is no folder.
+BOOL DeleteJobFolder(const CString& strPath);
