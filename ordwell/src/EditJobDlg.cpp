@@ -5,6 +5,7 @@
 
 #include "JobModel.h"
 #include "JobText.h"
+#include "ListWidth.h"
 #include "Ordwell.h"
 #include "resource.h"
 
@@ -87,6 +88,8 @@ BOOL JCEditJobDlg::OnInitDialog()
         for (POSITION pos = pJob->m_lstOrigin.GetHeadPosition(); pos != NULL;)
             m_listOrigins.AddString(static_cast<JCOrigin*>(pJob->m_lstOrigin.GetNext(pos))->m_strFile);
     }
+    FitListWidth(m_listPages);
+    FitListWidth(m_listOrigins);
     return TRUE;
 }
 
@@ -116,6 +119,7 @@ void JCEditJobDlg::OnAddPage()
         return;
     }
     m_listPages.AddString(path);
+    FitListWidth(m_listPages);
 }
 
 void JCEditJobDlg::OnDeletePage()
@@ -148,6 +152,7 @@ void JCEditJobDlg::OnAddOrigin()
     // An original of no page: owning page "None", no description.
     AddImageToJob(path, 0, 0, static_cast<long>(status.m_ctime.GetTime()), "", "None");
     m_listOrigins.AddString(path);
+    FitListWidth(m_listOrigins);
 }
 
 void JCEditJobDlg::OnDeleteOrigin()

@@ -4,6 +4,7 @@
 #include "JobFiles.h"
 #include "JobMain.h"
 #include "JobText.h"
+#include "ListWidth.h"
 #include "TaskFolder.h"
 #include "resource.h"
 
@@ -131,6 +132,7 @@ void JCEditTaskDlg::ShowTask(int nIndex)
     CObList* pJobs = m_pTask->JGetJobFileList();
     for (POSITION pos = pJobs->GetHeadPosition(); pos != NULL;)
         m_listJobs.AddString(static_cast<JCFileName*>(pJobs->GetNext(pos))->m_strPath);
+    FitListWidth(m_listJobs);
     m_listJobs.SetCurSel(0);
 }
 

@@ -7,6 +7,7 @@
 #include "JobMain.h"
 #include "JobPropertySheet.h"
 #include "JobText.h"
+#include "ListWidth.h"
 #include "TaskFolder.h"
 #include "resource.h"
 
@@ -101,6 +102,7 @@ void JCJobSelectDlg::LoadTask(const CString& strTaskFile)
     CObList* pJobs = m_pTask->JGetJobFileList();
     for (POSITION pos = pJobs->GetHeadPosition(); pos != NULL;)
         m_listJobs.AddString(static_cast<JCFileName*>(pJobs->GetNext(pos))->m_strPath);
+    FitListWidth(m_listJobs);
 
     m_strTaskName = strTaskFile;
     if (m_listJobs.GetCount() > 0) {

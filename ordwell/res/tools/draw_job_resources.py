@@ -27,14 +27,16 @@ def pack_bits(rows):
 def move_cursor():
     xor = [[0] * SIZE for _ in range(SIZE)]
     mask = [[1] * SIZE for _ in range(SIZE)]  # 1: transparent
-    # The arrow: rows 0..15, a right triangle with a black outline.
-    for y in range(16):
-        for x in range(y // 1 + 1 if y < 11 else 11 - (y - 11)):
-            if x > y:
-                break
+    # The arrow: a triangle of 12 rows and a stem below it, white with a
+    # black outline.
+    for y in range(12):
+        for x in range(y + 1):
             mask[y][x] = 0
-            edge = x == 0 or x == min(y, 10 if y >= 11 else y) or y == 15
-            xor[y][x] = 0 if edge else 1
+            xor[y][x] = 0 if x in (0, y) or y == 11 else 1
+    for y in range(12, 18):
+        for x in range(4, 8):
+            mask[y][x] = 0
+            xor[y][x] = 0 if x in (4, 7) or y == 17 else 1
     # The sheet: a 12 x 10 box lower right.
     for y in range(18, 28):
         for x in range(16, 28):

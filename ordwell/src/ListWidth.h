@@ -1,0 +1,6 @@
+// Lists of paths scroll sideways as far as their widest line.
+#pragma once
+
+#include "afxwin.h"
+
+void FitListWidth(CListBox& list);
