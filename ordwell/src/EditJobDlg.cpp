@@ -46,14 +46,20 @@ T* FirstWithFile(CObList& list, const CString& strPath)
     return NULL;
 }
 
-// The selected line's path; empty when there is no selection.
-CString SelectedLine(const CListBox& list)
+// With a line selected: every entry of its path goes from the job (through
+// the job's own delete) and every line showing that path from the list.
+template <class T, class Remove>
+void DeleteSelectedPath(CListBox& list, CObList& entries, Remove remove)
 {
-    CString line;
     int nSel = list.GetCurSel();
-    if (nSel >= 0)
-        list.GetText(nSel, line);
-    return line;
+    if (nSel < 0)
+        return;
+    CString path;
+    list.GetText(nSel, path);
+    while (T* pItem = FirstWithFile<T>(entries, path))
+        if (!remove(pItem))
+            break;
+    DeleteLines(list, path);
 }
 
 }  // namespace
@@ -125,14 +131,8 @@ void JCEditJobDlg::OnAddPage()
 void JCEditJobDlg::OnDeletePage()
 {
     JCJob* pJob = JGetCurJob();
-    CString path = SelectedLine(m_listPages);
-    if (pJob == NULL || m_listPages.GetCurSel() < 0)
-        return;
-    // Every page of that path goes, and every line showing it.
-    while (JCPage* pPage = FirstWithFile<JCPage>(pJob->m_lstPage, path))
-        if (!pJob->JDeletePage(pPage))
-            break;
-    DeleteLines(m_listPages, path);
+    if (pJob != NULL)
+        DeleteSelectedPath<JCPage>(m_listPages, pJob->m_lstPage, [pJob](JCPage* p) { return pJob->JDeletePage(p); });
 }
 
 void JCEditJobDlg::OnAddOrigin()
@@ -158,11 +158,7 @@ void JCEditJobDlg::OnAddOrigin()
 void JCEditJobDlg::OnDeleteOrigin()
 {
     JCJob* pJob = JGetCurJob();
-    CString path = SelectedLine(m_listOrigins);
-    if (pJob == NULL || m_listOrigins.GetCurSel() < 0)
-        return;
-    while (JCOrigin* pOrigin = FirstWithFile<JCOrigin>(pJob->m_lstOrigin, path))
-        if (!pJob->JDeleteOrigin(pOrigin))
-            break;
-    DeleteLines(m_listOrigins, path);
+    if (pJob != NULL)
+        DeleteSelectedPath<JCOrigin>(m_listOrigins, pJob->m_lstOrigin,
+                                     [pJob](JCOrigin* p) { return pJob->JDeleteOrigin(p); });
 }

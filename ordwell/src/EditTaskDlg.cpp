@@ -10,12 +10,6 @@
 
 namespace {
 
-CString TaskFolder()
-{
-    JCJobMain* pMain = JCJobMain::Instance();
-    return pMain != NULL ? pMain->m_strTaskPath : CString();
-}
-
 HCURSOR MoveCursor()
 {
     LPCTSTR name = MAKEINTRESOURCEA(IDC_MOVE_CURSOR);
@@ -88,13 +82,8 @@ void JCEditTaskDlg::DoDataExchange(CDataExchange* pDX)
 BOOL JCEditTaskDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    std::vector<CString> names;
-    if (!ListTaskFiles(TaskFolder(), names)) {
-        AfxMessageBox(IDS_TASK_PATH_INVALID, MB_OK);
+    if (!FillTaskList(m_listTasks))
         return FALSE;
-    }
-    for (const CString& name : names)
-        m_listTasks.AddString(name);
     if (m_listTasks.GetCount() > 0) {
         m_listTasks.SetCurSel(0);
         ShowTask(0);
@@ -107,7 +96,7 @@ CString JCEditTaskDlg::TaskFileAt(int nIndex) const
 {
     CString line;
     m_listTasks.GetText(nIndex, line);
-    return TaskFolder() + "\\" + line;
+    return CurrentTaskFolder() + "\\" + line;
 }
 
 JCTask* JCEditTaskDlg::ReadTask(const CString& strTaskFile)

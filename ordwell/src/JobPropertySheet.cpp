@@ -27,6 +27,12 @@ void SelectAccess(CComboBox& owner, CComboBox& group, int nOwner, int nGroup)
     owner.SetCurSel(nOwner);
 }
 
+void ReadAccess(CComboBox& owner, CComboBox& group, int& nOwner, int& nGroup)
+{
+    nGroup = group.GetCurSel();
+    nOwner = owner.GetCurSel();
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -65,8 +71,7 @@ BOOL JCPropertyTask::OnInitDialog()
 
 void JCPropertyTask::OnOK()
 {
-    m_nGroupAccess = m_comboGroup.GetCurSel();
-    m_nOwnerAccess = m_comboOwner.GetCurSel();
+    ReadAccess(m_comboOwner, m_comboGroup, m_nOwnerAccess, m_nGroupAccess);
     CPropertyPage::OnOK();
 }
 
@@ -106,8 +111,7 @@ BOOL JCPropertyJob::OnInitDialog()
 
 void JCPropertyJob::OnOK()
 {
-    m_nGroupAccess = m_comboGroup.GetCurSel();
-    m_nOwnerAccess = m_comboOwner.GetCurSel();
+    ReadAccess(m_comboOwner, m_comboGroup, m_nOwnerAccess, m_nGroupAccess);
     CPropertyPage::OnOK();
 }
 

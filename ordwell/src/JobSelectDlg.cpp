@@ -13,12 +13,6 @@
 
 namespace {
 
-CString TaskFolder()
-{
-    JCJobMain* pMain = JCJobMain::Instance();
-    return pMain != NULL ? pMain->m_strTaskPath : CString();
-}
-
 CString LoadText(UINT nID)
 {
     CString text;
@@ -30,7 +24,7 @@ CString LoadText(UINT nID)
 // holds a drive, else the name inside the task folder.
 CString JobFolderOfName(const CString& strName)
 {
-    return strName.Find(':') >= 0 ? strName : TaskFolder() + "\\" + strName;
+    return strName.Find(':') >= 0 ? strName : CurrentTaskFolder() + "\\" + strName;
 }
 
 }  // namespace
@@ -69,19 +63,14 @@ void JCJobSelectDlg::DoDataExchange(CDataExchange* pDX)
 BOOL JCJobSelectDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    std::vector<CString> names;
-    if (!ListTaskFiles(TaskFolder(), names)) {
-        AfxMessageBox(IDS_TASK_PATH_INVALID, MB_OK);
+    if (!FillTaskList(m_listTasks))
         return FALSE;
-    }
-    for (const CString& name : names)
-        m_listTasks.AddString(name);
 
     if (m_listTasks.GetCount() > 0) {
         m_listTasks.SetCurSel(0);
         CString line;
         m_listTasks.GetText(0, line);
-        LoadTask(TaskFolder() + "\\" + line);
+        LoadTask(CurrentTaskFolder() + "\\" + line);
     } else if (!m_bOpen) {
         m_pTask = new JCTask;
         m_pJob = new JCJob;
@@ -129,7 +118,7 @@ void JCJobSelectDlg::OnSelchangeTaskList()
         return;
     CString line;
     m_listTasks.GetText(nSel, line);
-    LoadTask(TaskFolder() + "\\" + line);
+    LoadTask(CurrentTaskFolder() + "\\" + line);
     m_editTask.SetWindowText(m_strTaskName);
     if (m_listJobs.GetCount() > 0)
         m_editJob.SetWindowText(m_strJobName);
@@ -181,7 +170,7 @@ JCCreateJobDlg::JCCreateJobDlg(CWnd* pParentWnd) : JCJobSelectDlg(IDD_CREATE_JOB
 
 void JCCreateJobDlg::OnProperties()
 {
-    CString folder = TaskFolder();
+    CString folder = CurrentTaskFolder();
     CString lowerFolder = folder;
     lowerFolder.MakeLower();
     CString taskFile = ControlText(m_editTask);

@@ -1,6 +1,26 @@
 #include "TaskFolder.h"
 
+#include "JobMain.h"
 #include "JobModel.h"
+#include "resource.h"
+
+CString CurrentTaskFolder()
+{
+    JCJobMain* pMain = JCJobMain::Instance();
+    return pMain != NULL ? pMain->m_strTaskPath : CString();
+}
+
+BOOL FillTaskList(CListBox& list)
+{
+    std::vector<CString> names;
+    if (!ListTaskFiles(CurrentTaskFolder(), names)) {
+        AfxMessageBox(IDS_TASK_PATH_INVALID, MB_OK);
+        return FALSE;
+    }
+    for (const CString& name : names)
+        list.AddString(name);
+    return TRUE;
+}
 
 BOOL ListTaskFiles(const CString& strFolder, std::vector<CString>& names)
 {

@@ -6,6 +6,11 @@
 
 #include <vector>
 
+// The job manager's task folder; empty without a manager.
+CString CurrentTaskFolder();
+// Lists the task files of the task folder in the list box; tells the user
+// and returns FALSE when the folder cannot be searched.
+BOOL FillTaskList(CListBox& list);
 // The names (without folder) of the entries of the folder that are no plain
 // folder and end in exactly ".tsk". FALSE when the folder cannot be searched.
 BOOL ListTaskFiles(const CString& strFolder, std::vector<CString>& names);
