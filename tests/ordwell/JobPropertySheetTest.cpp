@@ -1,5 +1,7 @@
 #include "JobDialogFixture.h"
 
+#include "Convert.h"
+
 #include <prsht.h>
 
 using namespace jobtest;
@@ -129,4 +131,33 @@ TEST_F(JobPropertySheet, WithoutTheFilesThePagesShowThePathsAndFullAccess)
     EXPECT_EQ((std::vector<std::string>{"D:\\T\\new.tsk", "读/写", "读/写", "D:\\T\\N\\N.job", "读/写", "读/写",
                                         "默认扫描.icc"}),
               seen);
+}
+
+// Button 4551 is never shown; its handler still asks the convert library
+// for the profiles, from the fixed folder and the job's folder.
+TEST_F(JobPropertySheet, TheProfileChoiceFillsTheProfilePage)
+{
+    JCPropertySheet sheet;
+    FillJobProperties(sheet, m_task.m_strTaskFile, &m_task, m_job.m_strJobFile, &m_job);
+    bool hidden = false;
+    std::string shown;
+    Gui().Expect(kSheet)
+        .Run([&](HWND window) {
+            ShowPage(window, 2);
+            HWND page = CurrentPage(window);
+            HWND button = ::GetDlgItem(page, 4551);
+            hidden = !::IsWindowVisible(button) && !::IsWindowEnabled(button);
+            ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(4551, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            shown = ItemText(page, 4548);
+        })
+        .Press(IDOK);
+    Gui().Expect("选择色彩配置文件").SetText(1001, "新扫描.icc").SetText(1003, "新打印.icc").Press(IDOK);
+    ConvertClearCallLog();
+    ASSERT_EQ(IDOK, sheet.DoModal());
+    EXPECT_TRUE(hidden);
+    EXPECT_EQ("新扫描.icc", shown);
+    EXPECT_STREQ("新扫描.icc", sheet.m_pageProfile.m_strScannerProfile);
+    EXPECT_STREQ("新打印.icc", sheet.m_pageProfile.m_strPrinterProfile);
+    EXPECT_STREQ("", sheet.m_pageProfile.m_strDisplayProfile);
+    EXPECT_EQ("100 c:\\fairmoor \n", std::string(ConvertCallLog()));
 }
