@@ -5,14 +5,26 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using testsupport::Gui;
 
 namespace {
 
+std::string ItemText(HWND dialog, int id)
+{
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
 std::string ItemText(HWND control, UINT getLength, UINT getText, int index)
 {
-    std::string text(SendMessageA(control, getLength, index, 0) + 1, '\0');
+    // No selection: the controls answer -1 to both messages.
+    LRESULT length = SendMessageA(control, getLength, index, 0);
+    if (length < 0)
+        return std::string();
+    std::string text(length + 1, '\0');
     text.resize(SendMessageA(control, getText, index, reinterpret_cast<LPARAM>(&text[0])));
     return text;
 }
@@ -116,6 +128,29 @@ TEST(GuiDriver, AnswersAMessageBoxOpenedByADialogsButton)
 
     EXPECT_TRUE(dialog.HasText("将保存全部图片。"));
     EXPECT_TRUE(question.HasText("确实要保存吗？"));
+}
+
+// The test's own code runs in the order of the actions: after a message box
+// that an earlier press opened has been answered.
+TEST(GuiDriver, RunsTheTestsCodeBetweenTheActions)
+{
+    std::vector<std::string> seen;
+    Gui().Expect("驱动测试")
+        .SetText(IDC_NAME, "前")
+        .Run([&](HWND dialog) { seen.push_back(ItemText(dialog, IDC_NAME)); })
+        .Run([](HWND dialog) { SetDlgItemTextA(dialog, IDC_NAME, "后"); })
+        .Press(IDOK);
+    FormValues values;
+    EXPECT_EQ(IDOK, RunDialog(IDD_DRIVER_FORM, FormProc, &values));
+    EXPECT_EQ((std::vector<std::string>{"前"}), seen);
+    EXPECT_EQ("后", values.name);
+
+    bool answered = false;
+    auto& dialog = Gui().Expect("保存确认").Press(IDOK);
+    auto& question = Gui().Expect("保存确认").Press(IDYES);
+    dialog.Run([&](HWND) { answered = question.Seen(); });
+    EXPECT_EQ(IDOK, RunDialog(IDD_DRIVER_CONFIRM, ConfirmProc));
+    EXPECT_TRUE(answered);
 }
 
 bool g_timerFired = false;
