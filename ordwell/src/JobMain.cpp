@@ -109,7 +109,10 @@ void JCJobMain::JCreateJob()
         name = name.Left(dot);
     JCTask* pTask = new JCTask;
     pTask->m_strTaskFile = WithTaskExtension(m_strTaskPath + "\\" + name);
-    if (!dialog.m_bNewTask && !ReadTaskFile(pTask->m_strTaskFile, *pTask)) {
+    // A task file that the list did not show (an upper-case extension) is
+    // still the user's: the job joins it instead of a new task replacing it.
+    BOOL bOnDisk = ::GetFileAttributesA(pTask->m_strTaskFile) != INVALID_FILE_ATTRIBUTES;
+    if ((!dialog.m_bNewTask || bOnDisk) && !ReadTaskFile(pTask->m_strTaskFile, *pTask)) {
         AfxMessageBox(IDS_TASK_GONE_CREATE, MB_OK);
         delete pTask;
         return;

@@ -239,3 +239,26 @@ TEST_F(JobSelectDialogs, TheFileDialogsFillTheirEdits)
     EXPECT_EQ(1, dialog.m_bNewTask);
     EXPECT_TRUE(Exists(place));
 }
+
+// c.TSK is not listed, so the dialog calls the task new; its file is the
+// same as c.tsk and keeps its jobs. One that cannot be read is not replaced.
+TEST_F(JobSelectDialogs, JCreateJobJoinsATaskFileTheListDidNotShow)
+{
+    MakeTask("c.TSK", {"JC"});
+    Gui().Expect(kCreate).SetText(kTaskName, "c").SetText(kJobName, "job1").Press(IDOK);
+    JCreateJob();
+    ASSERT_EQ(1, JIsJobOpen());
+    Lines jobs = TaskJobs("c.TSK");
+    ASSERT_EQ(2u, jobs.size());
+    EXPECT_EQ(JobFolder("JC"), jobs[0]);
+    EXPECT_TRUE(lstrcmpiA(JobFolder("job1").c_str(), jobs[1].c_str()) == 0);
+    JCloseJob();
+
+    ASSERT_TRUE(testsupport::WriteFileBytes(TaskFile("d.TSK"), "not a task"));
+    auto& refused = Gui().Expect(AfxGetAppName()).Press(IDOK);
+    Gui().Expect(kCreate).SetText(kTaskName, "d").SetText(kJobName, "job2").Press(IDOK);
+    JCreateJob();
+    EXPECT_TRUE(refused.HasText("任务文件已被删除，无法在该任务中创建新作业！"));
+    EXPECT_EQ(0, JIsJobOpen());
+    EXPECT_EQ("not a task", testsupport::ReadFileBytes(TaskFile("d.TSK")));
+}
