@@ -44,6 +44,9 @@ class JobDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The dialogs' file dialogs change the current folder: it is put back,
+        // so that the test's folder can be removed.
+        ::GetCurrentDirectoryA(MAX_PATH, m_currentFolder);
         m_program = m_dir.File("prog");
         m_tasks = m_dir.File("tasks");
         ::CreateDirectoryA(m_program.c_str(), NULL);
@@ -53,7 +56,11 @@ protected:
         InitJobMainClass(folder.data());
         JSetTaskPath(m_tasks.c_str());
     }
-    void TearDown() override { DeleteJobMainClass(); }
+    void TearDown() override
+    {
+        DeleteJobMainClass();
+        ::SetCurrentDirectoryA(m_currentFolder);
+    }
 
     std::string TaskFile(const std::string& name) const { return m_tasks + "\\" + name; }
     std::string JobFolder(const std::string& job) const { return m_tasks + "\\" + job; }
@@ -98,6 +105,7 @@ protected:
         JCJobMain::Instance()->m_pCurJob = pJob;
     }
 
+    char m_currentFolder[MAX_PATH] = "";
     TestApp m_app;
     testsupport::TempDir m_dir;
     std::string m_program;
