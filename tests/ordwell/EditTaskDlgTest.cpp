@@ -156,3 +156,18 @@ TEST_F(EditTask, AJobWhoseFileIsGoneIsDroppedInsteadOfMoved)
     EXPECT_EQ((Lines{JobFolder("J2")}), after.jobs);
     EXPECT_TRUE(after.canMove);
 }
+
+// The manager writes its open task again when its job closes: a job moved
+// into that task stays there.
+TEST_F(EditTask, AJobMovedIntoTheManagersOpenTaskStaysThere)
+{
+    MakeTask("a.tsk", {"J1", "J2"});
+    MakeTask("b.tsk", {"J3"});
+    OpenInManager("b.tsk", "J3");
+    Gui().Expect(kEditTask).Press(kMove).SelectItem(kTasks, "b.tsk").Press(IDOK);
+    JEditTask();
+    ASSERT_EQ(1, JIsJobOpen());
+    JCloseJob();
+    EXPECT_EQ((Lines{JobFolder("J3"), JobFolder("J1")}), TaskJobs("b.tsk"));
+    EXPECT_EQ((Lines{JobFolder("J2")}), TaskJobs("a.tsk"));
+}
