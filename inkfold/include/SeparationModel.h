@@ -11,6 +11,10 @@ public:
     CSeparationModel& operator=(const CSeparationModel& other);
     ~CSeparationModel() override;
 
+    // "打开文件错 - " and the path, as every file of the separation reports
+    // a file it cannot open or write.
+    static void ShowOpenFileError(const char* path);
+
 private:
     void OpenFileError(const char* path) override;
     void FileTypeError() override;

@@ -24,11 +24,16 @@ CSeparationModel& CSeparationModel::operator=(const CSeparationModel& other)
 
 CSeparationModel::~CSeparationModel() {}
 
-void CSeparationModel::OpenFileError(const char* path)
+void CSeparationModel::ShowOpenFileError(const char* path)
 {
     CString text("打开文件错 - ");
     text += path;
     AfxMessageBox(text);
+}
+
+void CSeparationModel::OpenFileError(const char* path)
+{
+    ShowOpenFileError(path);
 }
 
 void CSeparationModel::FileTypeError()

@@ -1,5 +1,6 @@
 #include "PictureFiles.h"
 
+#include "HostCommand.h"
 #include "Process.h"
 #include "TempDir.h"
 #include "WinePath.h"
@@ -7,6 +8,9 @@
 #include <vector>
 
 namespace doctest {
+
+using testsupport::RunOnHost;
+using testsupport::ShellQuote;
 
 bool WriteBmp(const std::string& path, int width, int height, const PixelFn& pixel)
 {
@@ -35,41 +39,6 @@ bool WriteBmp(const std::string& path, int width, int height, const PixelFn& pix
         bytes.append(row.data(), row.size());
     }
     return testsupport::WriteFileBytes(path, bytes);
-}
-
-std::string ShellQuote(const std::string& text)
-{
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-bool RunOnHost(const std::string& command)
-{
-    // A host program started from Wine gives us no handle to wait on: it
-    // leaves a marker file when it is done.
-    testsupport::TempDir work;
-    const std::string marker = work.File("done");
-    const std::string line = "(" + command + "); echo $? > " + ShellQuote(testsupport::UnixPath(marker) + ".part") +
-                             "; mv " + ShellQuote(testsupport::UnixPath(marker) + ".part") + " " +
-                             ShellQuote(testsupport::UnixPath(marker));
-    std::string commandLine = testsupport::HostPathForWindows("/bin/sh") + " -c " + testsupport::QuoteArgument(line);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    if (process.hThread != nullptr)
-        CloseHandle(process.hThread);
-    if (process.hProcess != nullptr)
-        CloseHandle(process.hProcess);
-    for (int i = 0; i < 600; ++i) {
-        if (GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return testsupport::ReadFileBytes(marker) == "0\n";
-        Sleep(50);
-    }
-    return false;
 }
 
 bool WritePicture(const std::string& path, int width, int height, const PixelFn& pixel)

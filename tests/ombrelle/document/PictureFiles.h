@@ -27,11 +27,4 @@ bool WritePicture(const std::string& path, int width, int height, COLORREF colou
 // ("JPEG 400x300"); "" when it cannot read it.
 std::string Identify(const std::string& path);
 
-// Runs a shell command line on the host and waits until it has finished;
-// false when it failed or did not end in time.
-bool RunOnHost(const std::string& command);
-
-// Single-quoted for the host's shell.
-std::string ShellQuote(const std::string& text);
-
 }  // namespace doctest

@@ -1,0 +1,61 @@
+// Runs the separation dialog on folders of a test's own: a program folder,
+// the colour folder beside it with copies of the colour files the build
+// made, and a table folder.
+#pragma once
+
+#include "InkfoldDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "GuiDriver.h"
+#include "TempDir.h"
+
+namespace inktest {
+
+// The colour folder the build fills: the test program's folder followed by
+// "\..\color".
+std::string BuiltColorFolder();
+
+// Presses a button (or radio button) and returns when its handler has run.
+void Click(CDialog& dlg, int controlId);
+// Sets an edit's text as typing would: its change handler runs before this
+// returns.
+void SetItemText(CDialog& dlg, int controlId, const std::string& text);
+std::string ItemText(CDialog& dlg, int controlId);
+// Selects a list item as the user does: the selection handler runs.
+void SelectInk(CInkfoldDlg& dlg, int index);
+
+class InkfoldDialogTest : public ::testing::Test {
+protected:
+    InkfoldDialogTest();
+
+    std::string ColorFile(const std::string& name) const { return m_dir.File("color\\" + name); }
+    std::string TableFile(const std::string& name) const { return m_dir.File("table\\" + name); }
+    const std::string& ProgramFolder() const { return m_program; }
+
+    // Expects a message box, which appears after the dialog (the GUI driver
+    // matches windows to expectations in the order they were made); OK
+    // closes it.
+    testsupport::WindowExpectation& ExpectBox();
+
+    // Runs a new dialog modally; script runs once it is shown, inside its
+    // modal loop, and the dialog is then cancelled unless the script ended
+    // it. Returns what DoModal returned; the dialog stays in m_dlg.
+    int Run(const std::function<void(CInkfoldDlg&)>& script);
+
+    testsupport::TempDir m_dir;
+    std::unique_ptr<CInkfoldDlg> m_dlg;
+
+private:
+    const testsupport::WindowExpectation& DialogShown();
+
+    const testsupport::WindowExpectation* m_pDialogShown = nullptr;
+    std::string m_program;
+    std::string m_table;
+};
+
+}  // namespace inktest

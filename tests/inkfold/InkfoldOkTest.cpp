@@ -1,0 +1,266 @@
+// The separation dialog's OK: the conversion table from the chart, the copy
+// of the standard table and the default parameters, and every way it stays
+// open instead.
+#include "InkfoldDialogFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+#include "Convert.h"
+#include "CvtTable.h"
+#include "GuiDriver.h"
+#include "SeparationFixtures.h"
+#include "TestChart.h"
+#include "resource.h"
+
+namespace inktest {
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::WriteFileBytes;
+
+bool Exists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The table "dto.cvt" must hold for a chart: the header, then for each
+// pixel the inks of a model that went through the dialog's builds.
+std::string ExpectedTable(const ChartSpec& spec, CSeparationCore& model)
+{
+    unsigned char head[kCvtHeadBytes];
+    FillCvtHead(head, spec.width, spec.height, 4);
+    std::string table(reinterpret_cast<char*>(head), kCvtHeadBytes);
+    for (int y = 0; y < spec.height; ++y) {
+        for (int x = 0; x < spec.width; ++x) {
+            int c, m, k, yy;
+            model.ConvertColor(spec.sample(x, y, 0), spec.sample(x, y, 1), spec.sample(x, y, 2), c, m, yy, k);
+            table += static_cast<char>(255 - c);
+            table += static_cast<char>(255 - m);
+            table += static_cast<char>(255 - yy);
+            table += static_cast<char>(255 - k);
+        }
+    }
+    return table;
+}
+
+class InkfoldOkTest : public InkfoldDialogTest {
+protected:
+    void UseChart(const ChartSpec& spec) { ASSERT_TRUE(WriteFileBytes(ColorFile("dto.org"), MakeChart(spec))); }
+    int PressOk()
+    {
+        return Run([](CInkfoldDlg& dlg) { Click(dlg, IDOK); });
+    }
+};
+
+TEST_F(InkfoldOkTest, WritesTheTableFromTheChartWithTheDefaults)
+{
+    ChartSpec spec;
+    UseChart(spec);
+    CSeparationModel model;
+    ASSERT_EQ(model.LoadParFile(ColorFile("default.par").c_str()), 1);
+    model.BuildTables();   // opening
+    model.BuildTables();   // OK
+
+    EXPECT_EQ(PressOk(), IDOK);
+    const std::string table = ReadFileBytes(TableFile("dto.cvt"));
+    EXPECT_EQ(table, ExpectedTable(spec, model));
+    EXPECT_TRUE(convert::IsValidCmykTable(std::vector<uint8_t>(table.begin(), table.end())));
+    EXPECT_EQ(ReadFileBytes(TableFile("otd.cvt")), ReadFileBytes(ColorFile("std.dat")));
+
+    // Ordwell's loading accepts it.
+    CONVERT_PARAMS params = {};
+    std::string folder = TableFile("");
+    folder.pop_back();
+    params.pszTableFolder = folder.c_str();
+    int read = 0;
+    EXPECT_EQ(CvtLoadInputTables(1, &params, &read), 1);
+    EXPECT_EQ(read, 1);
+
+    // "default.par" holds what the dialog's model held; its working targets,
+    // which the refinement moved, come back as the stored targets.
+    CSeparationCore saved;
+    ASSERT_EQ(saved.LoadParFile(ColorFile("default.par").c_str()), 1);
+    CSeparationCore held(m_dlg->m_model);
+    for (int r = 0; r < 3; ++r)
+        for (int i = 0; i < CSeparationCore::kPatches; ++i)
+            held.m_nTarget[r][i] = held.m_nColor[CSeparationCore::RowCt + r][i];
+    ExpectSameParameters(saved, held);
+}
+
+TEST_F(InkfoldOkTest, AllStagesOffInvertsTheChart)
+{
+    CSeparationCore off;
+    for (int i = 1; i <= 10; ++i)
+        off.m_nSwitch[i] = 0;
+    ASSERT_EQ(off.SaveParFile(ColorFile("default.par").c_str()), 1);
+    ChartSpec spec;
+    UseChart(spec);
+    EXPECT_EQ(PressOk(), IDOK);
+    const std::string table = ReadFileBytes(TableFile("dto.cvt"));
+    ASSERT_EQ(table.size(), kCvtHeadBytes + 4u * spec.width * spec.height);
+    for (int y = 0; y < spec.height; ++y) {
+        for (int x = 0; x < spec.width; ++x) {
+            const size_t at = kCvtHeadBytes + 4 * (y * spec.width + x);
+            for (int s = 0; s < 3; ++s)
+                EXPECT_EQ(static_cast<uint8_t>(table[at + s]), 255 - spec.sample(x, y, s)) << x << "," << y;
+            EXPECT_EQ(static_cast<uint8_t>(table[at + 3]), 0);
+        }
+    }
+}
+
+// A fourth sample is skipped, not read as the next pixel's red.
+TEST_F(InkfoldOkTest, FourSampleChartConvertsItsFirstThree)
+{
+    ChartSpec spec;
+    spec.samples = 4;
+    UseChart(spec);
+    CSeparationModel model;
+    ASSERT_EQ(model.LoadParFile(ColorFile("default.par").c_str()), 1);
+    model.BuildTables();
+    model.BuildTables();
+    EXPECT_EQ(PressOk(), IDOK);
+    EXPECT_EQ(ReadFileBytes(TableFile("dto.cvt")), ExpectedTable(spec, model));
+}
+
+TEST_F(InkfoldOkTest, TheBuiltChartMakesATableTheConvertLibraryTakes)
+{
+    EXPECT_EQ(PressOk(), IDOK);
+    const std::string table = ReadFileBytes(TableFile("dto.cvt"));
+    EXPECT_EQ(table.size(), kCvtHeadBytes + 4u * 289 * 17);
+    EXPECT_TRUE(convert::IsValidCmykTable(std::vector<uint8_t>(table.begin(), table.end())));
+}
+
+// ---------------------------------------------------------------------------
+// Charts that are refused
+
+struct RefusedChart {
+    const char* name;
+    std::function<void(ChartSpec&)> change;
+};
+
+void PrintTo(const RefusedChart& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class InkfoldRefusedChartTest : public InkfoldOkTest, public ::testing::WithParamInterface<RefusedChart> {};
+
+TEST_P(InkfoldRefusedChartTest, IsAFileTypeErrorAndTheDialogStaysOpen)
+{
+    ChartSpec spec;
+    GetParam().change(spec);
+    UseChart(spec);
+    auto& box = ExpectBox();
+    EXPECT_EQ(PressOk(), IDCANCEL);
+    EXPECT_TRUE(box.HasText("文件类型错误"));
+    EXPECT_FALSE(Exists(TableFile("dto.cvt")));
+    EXPECT_TRUE(Exists(TableFile("otd.cvt")));
+}
+
+const RefusedChart kRefusedCharts[] = {
+    {"SixteenBitsPerSample", [](ChartSpec& s) { s.bits = 16; }},
+    {"Compressed", [](ChartSpec& s) { s.compression = 5; }},
+    {"SeparatePlanes", [](ChartSpec& s) { s.planar = 2; }},
+    {"IfdAtByte601", [](ChartSpec& s) { s.ifdOffset = 601; }},
+    {"EntryRunningPastByte600", [](ChartSpec& s) { s.ifdOffset = 470; }},
+    {"RationalPastTheEnd", [](ChartSpec& s) { s.xResOffset = 400; }},
+    {"BitsPerSamplePastTheEnd", [](ChartSpec& s) { s.bitsOffset = 590; }},
+    {"OneSample", [](ChartSpec& s) { s.samples = 1; }},
+    {"FiveSamples", [](ChartSpec& s) { s.samples = 5; }},
+    {"OnePixelTooLarge", [](ChartSpec& s) { s.width = 1123; s.height = 187; }},
+    {"Truncated", [](ChartSpec& s) { s.cutBytes = 1; }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Charts, InkfoldRefusedChartTest, ::testing::ValuesIn(kRefusedCharts),
+                         [](const ::testing::TestParamInfo<RefusedChart>& info) { return info.param.name; });
+
+// The largest chart the buffer holds is read.
+TEST_F(InkfoldOkTest, ChartFillingTheBufferIsRead)
+{
+    ChartSpec spec;
+    spec.width = 1000;
+    spec.height = 210;
+    UseChart(spec);
+    EXPECT_EQ(PressOk(), IDOK);
+    EXPECT_EQ(ReadFileBytes(TableFile("dto.cvt")).size(), kCvtHeadBytes + 4u * 1000 * 210);
+}
+
+// ---------------------------------------------------------------------------
+// Files that cannot be read or written
+
+TEST_F(InkfoldOkTest, MissingStandardTableStopsBeforeTheConversionTable)
+{
+    ::DeleteFileA(ColorFile("std.dat").c_str());
+    auto& box = ExpectBox();
+    EXPECT_EQ(PressOk(), IDCANCEL);
+    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\std.dat"));
+    EXPECT_FALSE(Exists(TableFile("dto.cvt")));
+    EXPECT_FALSE(Exists(TableFile("otd.cvt")));
+}
+
+TEST_F(InkfoldOkTest, MissingChartNamesItsPath)
+{
+    ::DeleteFileA(ColorFile("dto.org").c_str());
+    auto& box = ExpectBox();
+    EXPECT_EQ(PressOk(), IDCANCEL);
+    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\dto.org"));
+    EXPECT_FALSE(Exists(TableFile("dto.cvt")));
+}
+
+// Held open without sharing: the only way to make a file unwritable for a
+// test that runs as root.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::string& path)
+        : m_handle(::CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_ALWAYS, 0, NULL))
+    {
+    }
+    ~HeldOpen()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            ::CloseHandle(m_handle);
+    }
+    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
+TEST_F(InkfoldOkTest, UnwritableTableNamesItsPath)
+{
+    HeldOpen held(TableFile("dto.cvt"));
+    ASSERT_TRUE(held.Held());
+    auto& box = ExpectBox();
+    EXPECT_EQ(PressOk(), IDCANCEL);
+    EXPECT_TRUE(box.HasText("打开文件错 - " + TableFile("dto.cvt")));
+}
+
+TEST_F(InkfoldOkTest, UnwritableDefaultsKeepTheDialogOpen)
+{
+    const std::string before = ReadFileBytes(ColorFile("default.par"));
+    auto& box = ExpectBox();
+    int result = Run([this](CInkfoldDlg& dlg) {
+        HeldOpen held(ColorFile("default.par"));
+        ASSERT_TRUE(held.Held());
+        dlg.m_model.m_nUca = 50;
+        Click(dlg, IDOK);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\default.par"));
+    EXPECT_EQ(ReadFileBytes(ColorFile("default.par")), before);
+}
+
+TEST_F(InkfoldOkTest, CancelWritesNothing)
+{
+    const std::string before = ReadFileBytes(ColorFile("default.par"));
+    EXPECT_EQ(Run([](CInkfoldDlg& dlg) { SetItemText(dlg, IDC_INKFOLD_TOTALINK, "250"); }), IDCANCEL);
+    EXPECT_FALSE(Exists(TableFile("dto.cvt")));
+    EXPECT_FALSE(Exists(TableFile("otd.cvt")));
+    EXPECT_EQ(ReadFileBytes(ColorFile("default.par")), before);
+}
+
+}  // namespace
+}  // namespace inktest
