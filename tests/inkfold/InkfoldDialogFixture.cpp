@@ -90,10 +90,10 @@ const testsupport::WindowExpectation& InkfoldDialogTest::DialogShown()
     return *m_pDialogShown;
 }
 
-testsupport::WindowExpectation& InkfoldDialogTest::ExpectBox()
+testsupport::WindowExpectation& InkfoldDialogTest::ExpectWindow()
 {
     DialogShown();
-    return testsupport::Gui().Expect("").Press(IDOK);
+    return testsupport::Gui().Expect("");
 }
 
 int InkfoldDialogTest::Run(const std::function<void(CInkfoldDlg&)>& script)

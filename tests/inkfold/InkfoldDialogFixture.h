@@ -37,10 +37,10 @@ protected:
     std::string TableFile(const std::string& name) const { return m_dir.File("table\\" + name); }
     const std::string& ProgramFolder() const { return m_program; }
 
-    // Expects a message box, which appears after the dialog (the GUI driver
-    // matches windows to expectations in the order they were made); OK
-    // closes it.
-    testsupport::WindowExpectation& ExpectBox();
+    // Expects a message box or a common dialog, which appears after the
+    // separation dialog (the GUI driver matches windows to expectations in
+    // the order they were made).
+    testsupport::WindowExpectation& ExpectWindow();
 
     // Runs a new dialog modally; script runs once it is shown, inside its
     // modal loop, and the dialog is then cancelled unless the script ended

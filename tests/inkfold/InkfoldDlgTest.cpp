@@ -60,7 +60,7 @@ TEST_F(InkfoldDialogTest, OpensOnTheDefaultFiles)
 TEST_F(InkfoldDialogTest, MissingDefaultsFileIsReportedAndTheDefaultsStay)
 {
     ::DeleteFileA(ColorFile("default.par").c_str());
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     Run([](CInkfoldDlg& dlg) { EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_TOTALINK), "320"); });
     EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\default.par"));
 }
@@ -148,7 +148,7 @@ TEST_P(InkfoldEditTest, TakesAValueInRangeAndRefusesOthers)
     const EditCase& c = GetParam();
     testsupport::WindowExpectation* pBox = nullptr;
     if (c.message != nullptr)
-        pBox = &ExpectBox();
+        pBox = &ExpectWindow().Press(IDOK);
     Run([&c](CInkfoldDlg& dlg) {
         Click(dlg, IDC_INKFOLD_TYPE_GCR);
         SetItemText(dlg, c.control, c.text);
@@ -226,7 +226,7 @@ TEST_F(InkfoldDialogTest, AnotherInkSetBecomesTheOutputBalance)
 TEST_F(InkfoldDialogTest, MissingInkListNamesItsPathAndChangesNothing)
 {
     ::DeleteFileA(ColorFile("ink.dat").c_str());
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     Run([](CInkfoldDlg& dlg) {
         const CSeparationCore before(dlg.m_model);
         SelectInk(dlg, 2);
@@ -244,7 +244,7 @@ TEST_F(InkfoldDialogTest, HostileInkListIsAFileTypeErrorAndChangesNothing)
     ASSERT_NE(second, std::string::npos);
     list.replace(second + 8, 2, "xx");
     ASSERT_TRUE(testsupport::WriteFileBytes(ColorFile("ink.dat"), list));
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     Run([](CInkfoldDlg& dlg) {
         const CSeparationCore before(dlg.m_model);
         SelectInk(dlg, 1);

@@ -153,7 +153,7 @@ TEST_P(InkfoldRefusedChartTest, IsAFileTypeErrorAndTheDialogStaysOpen)
     ChartSpec spec;
     GetParam().change(spec);
     UseChart(spec);
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     EXPECT_EQ(PressOk(), IDCANCEL);
     EXPECT_TRUE(box.HasText("文件类型错误"));
     EXPECT_FALSE(Exists(TableFile("dto.cvt")));
@@ -194,7 +194,7 @@ TEST_F(InkfoldOkTest, ChartFillingTheBufferIsRead)
 TEST_F(InkfoldOkTest, MissingStandardTableStopsBeforeTheConversionTable)
 {
     ::DeleteFileA(ColorFile("std.dat").c_str());
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     EXPECT_EQ(PressOk(), IDCANCEL);
     EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\std.dat"));
     EXPECT_FALSE(Exists(TableFile("dto.cvt")));
@@ -204,7 +204,7 @@ TEST_F(InkfoldOkTest, MissingStandardTableStopsBeforeTheConversionTable)
 TEST_F(InkfoldOkTest, MissingChartNamesItsPath)
 {
     ::DeleteFileA(ColorFile("dto.org").c_str());
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     EXPECT_EQ(PressOk(), IDCANCEL);
     EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\dto.org"));
     EXPECT_FALSE(Exists(TableFile("dto.cvt")));
@@ -233,7 +233,7 @@ TEST_F(InkfoldOkTest, UnwritableTableNamesItsPath)
 {
     HeldOpen held(TableFile("dto.cvt"));
     ASSERT_TRUE(held.Held());
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     EXPECT_EQ(PressOk(), IDCANCEL);
     EXPECT_TRUE(box.HasText("打开文件错 - " + TableFile("dto.cvt")));
 }
@@ -241,7 +241,7 @@ TEST_F(InkfoldOkTest, UnwritableTableNamesItsPath)
 TEST_F(InkfoldOkTest, UnwritableDefaultsKeepTheDialogOpen)
 {
     const std::string before = ReadFileBytes(ColorFile("default.par"));
-    auto& box = ExpectBox();
+    auto& box = ExpectWindow().Press(IDOK);
     int result = Run([this](CInkfoldDlg& dlg) {
         HeldOpen held(ColorFile("default.par"));
         ASSERT_TRUE(held.Held());
