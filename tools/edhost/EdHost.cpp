@@ -3,8 +3,11 @@
 #include "afxwin.h"
 #include "afxdlgs.h"
 
+#include <string>
+
 #include "ChooseDir.h"
 #include "General.h"
+#include "InkfoldDlg.h"
 #include "Ordwell.h"
 #include "resource.h"
 
@@ -46,6 +49,23 @@ public:
         AfxSetResourceHandle(previous);
         if (result == IDOK)
             AfxMessageBox("选择的路径: " + chooser.m_strChosenDir, MB_OK | MB_ICONINFORMATION);
+    }
+    // Runs Inkfold's separation dialog on a table folder the user picks; the
+    // colour files come from the program folder's "..\color".
+    afx_msg void OnSeparation()
+    {
+        std::string table = std::string(GenGetProgramFolder()) + "\\..\\color";
+        HINSTANCE previous = SetOrdwellResourceHandle();
+        CChooseDir chooser(TRUE, table.c_str(), NULL, NULL, 70, NULL, NULL);
+        int chosen = chooser.DoModal();
+        AfxSetResourceHandle(previous);
+        if (chosen != IDOK)
+            return;
+        table = static_cast<LPCTSTR>(chooser.m_strChosenDir);
+        std::string work = GenGetProgramFolder();
+        CInkfoldDlg dialog(this, &table[0], &work[0]);
+        if (dialog.DoModal() == IDOK)
+            AfxMessageBox(("分色表已写入: " + table + "\\dto.cvt").c_str(), MB_OK | MB_ICONINFORMATION);
     }
     afx_msg void OnStatus() { ShowState("作业状态"); }
     afx_msg void OnRecent(UINT nID)
@@ -98,6 +118,7 @@ BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
     ON_COMMAND(ID_JOB_PATHS_FROM_INI, OnPathsFromIni)
     ON_COMMAND(ID_JOB_ADD_IMAGE, OnAddImage)
     ON_COMMAND(ID_JOB_CHOOSE_DIR, OnChooseDir)
+    ON_COMMAND(ID_JOB_SEPARATION, OnSeparation)
     ON_COMMAND(ID_JOB_STATUS, OnStatus)
     ON_COMMAND_RANGE(ID_JOB_MRU_FIRST, ID_JOB_MRU_LAST, OnRecent)
     ON_UPDATE_COMMAND_UI(ID_JOB_MRU_FIRST, OnUpdateRecent)
