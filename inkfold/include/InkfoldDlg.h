@@ -80,6 +80,8 @@ private:
     int TotalInkPercent() const;
     // Enables the controls that the stage switches and UCR or GCR allow.
     void SetEnableStates();
+    // The edit's integer when it lies in nMin..nMax; otherwise the message.
+    BOOL ReadEditInRange(int nID, int nMin, int nMax, UINT nIDMessage, int& value);
     // Recomputes the curves and has them painted again.
     void Redraw();
     // Writes "dto.cvt" from the open chart; FALSE after a message.

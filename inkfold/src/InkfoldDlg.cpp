@@ -291,15 +291,21 @@ void CInkfoldDlg::OnSelchangeInkfoldSelectInk()
     m_cmbSelectInk.SetCurSel(m_model.m_nInk);
 }
 
+BOOL CInkfoldDlg::ReadEditInRange(int nID, int nMin, int nMax, UINT nIDMessage, int& value)
+{
+    // An empty edit, or one that holds no number, reads as 0.
+    value = static_cast<int>(GetDlgItemInt(nID, NULL, TRUE));
+    if (value >= nMin && value <= nMax)
+        return TRUE;
+    AfxMessageBox(nIDMessage);
+    return FALSE;
+}
+
 void CInkfoldDlg::OnChangeInkfoldUca()
 {
-    if (!m_bInitialised)
+    int value;
+    if (!m_bInitialised || !ReadEditInRange(IDC_INKFOLD_UCA, 0, 100, IDS_RANGE_0_100, value))
         return;
-    const int value = static_cast<int>(GetDlgItemInt(IDC_INKFOLD_UCA, NULL, TRUE));
-    if (value < 0 || value > 100) {
-        AfxMessageBox(IDS_RANGE_0_100);
-        return;
-    }
     m_model.m_nUca = value;
     m_model.BuildGcrTable();
     Redraw();
@@ -307,13 +313,9 @@ void CInkfoldDlg::OnChangeInkfoldUca()
 
 void CInkfoldDlg::OnChangeInkfoldTotalink()
 {
-    if (!m_bInitialised)
+    int value;
+    if (!m_bInitialised || !ReadEditInRange(IDC_INKFOLD_TOTALINK, 0, 400, IDS_RANGE_0_400, value))
         return;
-    const int value = static_cast<int>(GetDlgItemInt(IDC_INKFOLD_TOTALINK, NULL, TRUE));
-    if (value < 0 || value > 400) {
-        AfxMessageBox(IDS_RANGE_0_400);
-        return;
-    }
     m_model.m_nTotalInk = CSeparationCore::TotalInkToHeld(value);
     Redraw();
 }

@@ -4,6 +4,7 @@
 
 #include "GuiDriver.h"
 #include "Process.h"
+#include "resource.h"
 
 namespace inktest {
 
@@ -70,6 +71,51 @@ void SelectInk(CInkfoldDlg& dlg, int index)
     dlg.m_cmbSelectInk.SetCurSel(index);
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(dlg.m_cmbSelectInk.GetDlgCtrlID(), CBN_SELCHANGE),
                     reinterpret_cast<LPARAM>(dlg.m_cmbSelectInk.GetSafeHwnd()));
+}
+
+CSeparationCore GcrParameters(int uca, int totalInk)
+{
+    CSeparationCore parameters;
+    parameters.m_nUcrControl = 0;
+    parameters.m_nUca = uca;
+    parameters.m_nTotalInk = CSeparationCore::TotalInkToHeld(totalInk);
+    parameters.m_nSwitch[3] = 1;
+    parameters.m_nSwitch[5] = 0;
+    parameters.m_nSwitch[8] = 0;
+    return parameters;
+}
+
+void ExpectGcrControls(CDialog& dlg, const char* uca, const char* totalInk)
+{
+    EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_UCA), uca);
+    EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_TOTALINK), totalInk);
+    EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_INKFOLD_TYPE_GCR), BST_CHECKED);
+    EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_INKFOLD_TYPE_UCR), BST_UNCHECKED);
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_UCR)->IsWindowEnabled());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_UCA)->IsWindowEnabled());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_INGRAY)->IsWindowEnabled());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_COLOR)->IsWindowEnabled());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_BLACK)->IsWindowEnabled());
+}
+
+CSeparationCore AsSaved(const CSeparationCore& model)
+{
+    CSeparationCore saved(model);
+    for (int r = 0; r < 3; ++r)
+        for (int i = 0; i < CSeparationCore::kPatches; ++i)
+            saved.m_nTarget[r][i] = saved.m_nColor[CSeparationCore::RowCt + r][i];
+    return saved;
+}
+
+HeldOpen::HeldOpen(const std::string& path)
+    : m_handle(::CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_ALWAYS, 0, NULL))
+{
+}
+
+HeldOpen::~HeldOpen()
+{
+    if (m_handle != INVALID_HANDLE_VALUE)
+        ::CloseHandle(m_handle);
 }
 
 InkfoldDialogTest::InkfoldDialogTest()

@@ -29,6 +29,30 @@ std::string ItemText(CDialog& dlg, int controlId);
 // Selects a list item as the user does: the selection handler runs.
 void SelectInk(CInkfoldDlg& dlg, int index);
 
+// Separation parameters with GCR, the UCA and total ink given, input
+// balance on, colour correction and black generation off.
+CSeparationCore GcrParameters(int uca, int totalInk);
+// The dialog shows them: edits, radios and the buttons' enable states.
+void ExpectGcrControls(CDialog& dlg, const char* uca, const char* totalInk);
+
+// The parameters a saved ".par" file gives back: the working targets, which
+// the refinement moves, come back as the stored ones.
+CSeparationCore AsSaved(const CSeparationCore& model);
+
+// Held open without sharing: the only way to make a file unwritable for a
+// test that runs as root.
+class HeldOpen {
+public:
+    explicit HeldOpen(const std::string& path);
+    ~HeldOpen();
+    HeldOpen(const HeldOpen&) = delete;
+    HeldOpen& operator=(const HeldOpen&) = delete;
+    bool Held() const { return m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle;
+};
+
 class InkfoldDialogTest : public ::testing::Test {
 protected:
     InkfoldDialogTest();

@@ -68,21 +68,9 @@ TEST_F(InkfoldDialogTest, MissingDefaultsFileIsReportedAndTheDefaultsStay)
 // The UCA a default file holds is what the edit shows.
 TEST_F(InkfoldDialogTest, OpensOnSavedGcrSettings)
 {
-    CSeparationCore saved;
-    saved.m_nUcrControl = 0;
-    saved.m_nUca = 35;
-    saved.m_nTotalInk = CSeparationCore::TotalInkToHeld(280);
-    saved.m_nSwitch[3] = 1;
-    saved.m_nSwitch[8] = 0;
-    ASSERT_EQ(saved.SaveParFile(ColorFile("default.par").c_str()), 1);
+    ASSERT_EQ(GcrParameters(35, 280).SaveParFile(ColorFile("default.par").c_str()), 1);
     Run([](CInkfoldDlg& dlg) {
-        EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_TOTALINK), "280");
-        EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_UCA), "35");
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_INKFOLD_TYPE_GCR), BST_CHECKED);
-        EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_UCR)->IsWindowEnabled());
-        EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_UCA)->IsWindowEnabled());
-        EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_INGRAY)->IsWindowEnabled());
-        EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_BLACK)->IsWindowEnabled());
+        ExpectGcrControls(dlg, "35", "280");
         EXPECT_EQ(dlg.m_model.m_nUca, 35);
     });
 }

@@ -6,6 +6,7 @@
 
 #include <ostream>
 
+#include "CurrentFolder.h"
 #include "SeparationFixtures.h"
 #include "resource.h"
 
@@ -16,25 +17,7 @@ using testsupport::ReadFileBytes;
 using testsupport::WriteFileBytes;
 
 // The file dialogs change the current folder: tests leave it as found.
-class KeepCurrentFolder {
-public:
-    KeepCurrentFolder() { ::GetCurrentDirectoryA(MAX_PATH, m_folder); }
-    ~KeepCurrentFolder() { ::SetCurrentDirectoryA(m_folder); }
-
-private:
-    char m_folder[MAX_PATH];
-};
-
-// The parameters a saved file gives back: the working targets come back as
-// the stored ones.
-CSeparationCore AsSaved(const CSeparationCore& model)
-{
-    CSeparationCore saved(model);
-    for (int r = 0; r < 3; ++r)
-        for (int i = 0; i < CSeparationCore::kPatches; ++i)
-            saved.m_nTarget[r][i] = saved.m_nColor[CSeparationCore::RowCt + r][i];
-    return saved;
-}
+using testsupport::KeepCurrentFolder;
 
 struct SaveCase {
     const char* name;
@@ -76,40 +59,25 @@ INSTANTIATE_TEST_SUITE_P(Names, InkfoldSaveTest, ::testing::ValuesIn(kSaveCases)
 TEST_F(InkfoldDialogTest, UnwritableParFileNamesItsPath)
 {
     KeepCurrentFolder keep;
-    // Held open without sharing: the only way to refuse a writer that runs
-    // as root.
     const std::string path = m_dir.File("locked.par");
-    HANDLE held = ::CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    HeldOpen held(path);
+    ASSERT_TRUE(held.Held());
     ExpectWindow().SetText(cmb13, m_dir.File("locked")).Press(IDOK);
     auto& box = ExpectWindow().Press(IDOK);
     Run([](CInkfoldDlg& dlg) { Click(dlg, IDC_INKFOLD_SAVE); });
-    ::CloseHandle(held);
     EXPECT_TRUE(box.HasText("打开文件错 - " + path));
 }
 
 TEST_F(InkfoldDialogTest, LoadingAFileUpdatesTheEditsAndSwitches)
 {
     KeepCurrentFolder keep;
-    CSeparationCore file;
-    file.m_nUcrControl = 0;
-    file.m_nUca = 40;
-    file.m_nTotalInk = CSeparationCore::TotalInkToHeld(250);
-    file.m_nSwitch[3] = 1;
-    file.m_nSwitch[5] = 0;
+    const CSeparationCore file = GcrParameters(40, 250);
     const std::string path = m_dir.File("other.par");
     ASSERT_EQ(file.SaveParFile(path.c_str()), 1);
     ExpectWindow().SetText(cmb13, path).Press(IDOK);
     Run([](CInkfoldDlg& dlg) {
         Click(dlg, IDC_INKFOLD_LOAD);
-        EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_TOTALINK), "250");
-        EXPECT_EQ(ItemText(dlg, IDC_INKFOLD_UCA), "40");
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_INKFOLD_TYPE_GCR), BST_CHECKED);
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_INKFOLD_TYPE_UCR), BST_UNCHECKED);
-        EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_UCR)->IsWindowEnabled());
-        EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_UCA)->IsWindowEnabled());
-        EXPECT_TRUE(dlg.GetDlgItem(IDC_INKFOLD_INGRAY)->IsWindowEnabled());
-        EXPECT_FALSE(dlg.GetDlgItem(IDC_INKFOLD_COLOR)->IsWindowEnabled());
+        ExpectGcrControls(dlg, "40", "250");
         int c, m, y, k;
         dlg.m_model.ConvertColor(60, 60, 60, c, m, y, k);
         EXPECT_EQ(dlg.m_nDisCurve[2][255 - 60], 255 - y);

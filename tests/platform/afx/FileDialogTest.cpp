@@ -1,5 +1,6 @@
 #include "afxdlgs.h"
 
+#include "CurrentFolder.h"
 #include "FileDialogTestRes.h"
 #include "GuiDriver.h"
 #include "TempDir.h"
@@ -33,14 +34,7 @@ std::string MakeFile(const testsupport::TempDir& dir, const std::string& name)
 }
 
 // Some file dialogs change the current folder: tests leave it as found.
-class KeepCurrentFolder {
-public:
-    KeepCurrentFolder() { ::GetCurrentDirectoryA(MAX_PATH, m_folder); }
-    ~KeepCurrentFolder() { ::SetCurrentDirectoryA(m_folder); }
-
-private:
-    char m_folder[MAX_PATH];
-};
+using testsupport::KeepCurrentFolder;
 
 // ---------------------------------------------------------------------------
 // The multiple-selection result formats
