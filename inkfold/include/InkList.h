@@ -18,6 +18,11 @@ enum { kInkSteps = 21 };
 // The M and Y rows may carry up to three values more, which are skipped.
 INKFOLD_API bool ReadInkRecord(const char* text, size_t length, int index, int rows[3][kInkSteps]);
 
+enum { kInkListRead, kInkListNotOpened, kInkListBadRecord };
+
+// ReadInkRecord on the file at path: kInkListRead, or why not.
+INKFOLD_API int ReadInkListFile(const char* path, int index, int rows[3][kInkSteps]);
+
 // Makes a record the model's output balance: ink index, 21 balance steps
 // (each row reversed, its first value the lightest step 20), the output
 // balance tables built from them and their sources switched to the table.

@@ -4,8 +4,6 @@
 
 #include "afxdlgs.h"
 
-#include <string>
-
 #include "InkList.h"
 #include "resource.h"
 
@@ -13,27 +11,10 @@ namespace {
 
 const char kParFilter[] = "Seperate Color File(*.par)|*.par||";
 
-// An ink list is a few kilobytes; more than this is not one.
-const size_t kMaxInkListBytes = 1 << 20;
-
 void Enable(CWnd* pWnd, BOOL bEnable)
 {
     if (pWnd != NULL && pWnd->IsWindowEnabled() != bEnable)
         pWnd->EnableWindow(bEnable);
-}
-
-// The whole file, up to kMaxInkListBytes; false when it cannot be opened.
-bool ReadTextFile(const char* path, std::string& text)
-{
-    FILE* file = std::fopen(path, "rb");
-    if (file == NULL)
-        return false;
-    char buffer[4096];
-    size_t n;
-    while (text.size() < kMaxInkListBytes && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
-    return true;
 }
 
 }  // namespace
@@ -47,6 +28,8 @@ CInkfoldDlg::CInkfoldDlg(CWnd* pParent, char* pszTableFolder, char* pszWorkFolde
       m_pChartBuffer(new unsigned char[kChartBufferBytes]),
       m_tifHead(),
       m_nDisCurve(),
+      m_rcCurve(0, 0, 0, 0),
+      m_rcInner(0, 0, 0, 0),
       m_nInnerWidth(0),
       m_nGrid(),
       m_pszTableFolder(pszTableFolder),
@@ -275,11 +258,11 @@ void CInkfoldDlg::OnSelchangeInkfoldSelectInk()
     if (selection == CB_ERR || selection == m_model.m_nInk)
         return;
     const CString path = ColorFile("ink.dat");
-    std::string text;
     int rows[3][kInkSteps];
-    if (!ReadTextFile(path, text)) {
+    const int read = ReadInkListFile(path, selection, rows);
+    if (read == kInkListNotOpened) {
         CSeparationModel::ShowOpenFileError(path);
-    } else if (!ReadInkRecord(text.data(), text.size(), selection, rows)) {
+    } else if (read == kInkListBadRecord) {
         AfxMessageBox(IDS_FILE_TYPE_ERROR, MB_OK | MB_ICONSTOP);
     } else {
         ApplyInkRecord(m_model, selection, rows);

@@ -1,7 +1,10 @@
 #include "InkList.h"
 
+#include <string>
+
 #include "ParScanner.h"
 #include "SeparationCore.h"
+#include "TextFile.h"
 
 namespace {
 
@@ -45,6 +48,14 @@ bool ReadInkRecord(const char* text, size_t length, int index, int rows[3][kInkS
         for (int i = 0; i < kInkSteps; ++i)
             rows[ch][i] = record[ch][i];
     return true;
+}
+
+int ReadInkListFile(const char* path, int index, int rows[3][kInkSteps])
+{
+    std::string text;
+    if (!ReadTextFile(path, text))
+        return kInkListNotOpened;
+    return ReadInkRecord(text.data(), text.size(), index, rows) ? kInkListRead : kInkListBadRecord;
 }
 
 void ApplyInkRecord(CSeparationCore& model, int index, const int rows[3][kInkSteps])

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ParScanner.h"
+#include "TextFile.h"
 
 namespace {
 
@@ -487,20 +488,12 @@ int CSeparationCore::SaveParFile(const char* path) const
 
 int CSeparationCore::LoadParFile(const char* path)
 {
-    FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) {
+    std::string text;
+    if (!ReadTextFile(path, text)) {
         if (m_pReport != nullptr)
             m_pReport->OpenFileError(path);
         return 0;
     }
-    // A parameter file is a few kilobytes; more than this is not one.
-    const size_t kMaxBytes = 1 << 20;
-    std::string text;
-    char buffer[4096];
-    size_t n;
-    while (text.size() < kMaxBytes && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        text.append(buffer, n);
-    std::fclose(file);
 
     if (text.compare(0, 7, "[debug=") != 0) {
         if (m_pReport != nullptr)
