@@ -187,24 +187,35 @@ TEST_F(InkfoldOkTest, ChartFillingTheBufferIsRead)
 // ---------------------------------------------------------------------------
 // Files that cannot be read or written
 
-TEST_F(InkfoldOkTest, MissingStandardTableStopsBeforeTheConversionTable)
+struct MissingFile {
+    const char* label;
+    const char* name;
+    bool copyMade;   // "otd.cvt" is written before the file is needed
+};
+
+void PrintTo(const MissingFile& c, std::ostream* os)
 {
-    ::DeleteFileA(ColorFile("std.dat").c_str());
-    auto& box = ExpectWindow().Press(IDOK);
-    EXPECT_EQ(PressOk(), IDCANCEL);
-    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\std.dat"));
-    EXPECT_FALSE(Exists(TableFile("dto.cvt")));
-    EXPECT_FALSE(Exists(TableFile("otd.cvt")));
+    *os << c.label;
 }
 
-TEST_F(InkfoldOkTest, MissingChartNamesItsPath)
+class InkfoldMissingFileTest : public InkfoldOkTest, public ::testing::WithParamInterface<MissingFile> {};
+
+// A missing standard table stops before the conversion table.
+TEST_P(InkfoldMissingFileTest, NamesItsPathAndWritesNoTable)
 {
-    ::DeleteFileA(ColorFile("dto.org").c_str());
+    const MissingFile& c = GetParam();
+    ::DeleteFileA(ColorFile(c.name).c_str());
     auto& box = ExpectWindow().Press(IDOK);
     EXPECT_EQ(PressOk(), IDCANCEL);
-    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\dto.org"));
+    EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\" + c.name));
     EXPECT_FALSE(Exists(TableFile("dto.cvt")));
+    EXPECT_EQ(Exists(TableFile("otd.cvt")), c.copyMade);
 }
+
+const MissingFile kMissingFiles[] = {{"StandardTable", "std.dat", false}, {"Chart", "dto.org", true}};
+
+INSTANTIATE_TEST_SUITE_P(ColorFiles, InkfoldMissingFileTest, ::testing::ValuesIn(kMissingFiles),
+                         [](const ::testing::TestParamInfo<MissingFile>& info) { return info.param.label; });
 
 TEST_F(InkfoldOkTest, UnwritableTableNamesItsPath)
 {
