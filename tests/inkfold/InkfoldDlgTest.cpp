@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "GuiDriver.h"
 #include "InkList.h"
 #include "SeparationFixtures.h"
@@ -54,6 +56,42 @@ TEST_F(InkfoldDialogTest, OpensOnTheDefaultFiles)
     }
     EXPECT_EQ(m_dlg->m_nGrid[1], static_cast<int>(m_dlg->m_nInnerWidth * 0.5));
     EXPECT_EQ(m_dlg->m_rcInner.Width(), m_dlg->m_rcCurve.Width() - 2);
+}
+
+// The grid in grey and the curves over it, each curve point where its ink
+// puts it.
+TEST_F(InkfoldDialogTest, PaintsTheGridAndTheCurves)
+{
+    Run([](CInkfoldDlg& dlg) {
+        dlg.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC dc = ::GetDC(dlg.GetSafeHwnd());
+        const CRect& inner = dlg.m_rcInner;
+        const COLORREF face = ::GetPixel(dc, inner.left + 3, inner.top + 3);
+        EXPECT_EQ(::GetPixel(dc, inner.left + dlg.m_nGrid[1], inner.top + 3), RGB(128, 128, 128));
+        EXPECT_EQ(::GetPixel(dc, inner.left, inner.top + 3), RGB(128, 128, 128));
+        // On a point of the black curve away from the grid and the other
+        // curves the face is inverted (R2_NOTXORPEN with a black pen).
+        const int width = inner.Width() - 1;
+        const int height = inner.Height() - 1;
+        auto yOf = [&](int curve, int i) { return inner.bottom - 1 - dlg.m_nDisCurve[curve][i] * height / 255; };
+        bool checked = false;
+        for (int i = 200; i > 100 && !checked; --i) {
+            const int x = inner.left + i * width / 255;
+            const int y = yOf(3, i);
+            bool clear = y > inner.top + 1 && y < inner.bottom - 2;
+            for (int g = 0; g < 3; ++g)
+                clear = clear && x != inner.left + dlg.m_nGrid[g] && y != inner.top + static_cast<int>(height * 0.25 * (g + 1)) &&
+                        y != inner.top + static_cast<int>((height + 1) * 0.25 * (g + 1));
+            for (int curve = 0; curve < 3; ++curve)
+                clear = clear && std::abs(yOf(curve, i) - y) > 2;
+            if (clear) {
+                EXPECT_EQ(::GetPixel(dc, x, y), ~face & 0xFFFFFF) << i;
+                checked = true;
+            }
+        }
+        EXPECT_TRUE(checked);
+        ::ReleaseDC(dlg.GetSafeHwnd(), dc);
+    });
 }
 
 // A missing "default.par" has said so; the dialog opens on the defaults.
