@@ -12,8 +12,9 @@
 // | 229     | RdMakeJpegCopy  | source path, target path, 0, a resolution or bit-depth hint, the long side in pixels, 1 | nonzero when the target was written: a JPEG whose longer side is the given one (the aspect ratio kept, never enlarged: a smaller picture keeps its size), JFIF density 72 dpi whatever the hint (the third and sixth arguments are not used either); 0 and the target not written on failure. The reader is chosen by general's type code of the source (ordinal 100); a code without a reader is read by WIC |
 //
 // File type codes are general's (ordinal 100): 1 BMP, 3 GIF, 4 JPEG, 5 PCX,
-// 8 raw, 12 TIFF have readers. Every other code (0, 13, 18, 50 ...) gives
-// no object. The WIC readers decode what the file holds, whatever the code
+// 8 raw, 12 TIFF have readers. Code 13 (the maker's own "ovk" format) gives
+// a COvkIO, whose layout is unknown to us: it opens the file but its header
+// read always fails. Every other code (0, 18, 50 ...) gives no object. The WIC readers decode what the file holds, whatever the code
 // says (a PNG named .bmp is read), so RdMakeJpegCopy also copies a PNG.
 //
 // A JPEG's header is read from its markers (its JFIF density; 72 dpi when
@@ -59,6 +60,7 @@
 //    24-bit bottom-up BGR bitmap (rows padded to 4 bytes) of the full size.
 //    The caller frees the planes (general, ordinal 107): the object does not.
 // 5. CloseFile; delete the object.
+// While the file is open, m_File.GetLength() is the file's length in bytes.
 // A file that is malformed or truncated makes these calls fail (FALSE) and
 // sets m_bUnreadable; nothing is read past the file's end.
 #pragma once
@@ -165,6 +167,13 @@ public:
 class RASTERDOCK_CLASS CRawIO : public CImageIO {
 public:
     explicit CRawIO(LPCTSTR lpszPath);
+};
+
+// The maker's "ovk" pictures: the format is unknown, so no header is read.
+class RASTERDOCK_CLASS COvkIO : public CImageIO {
+public:
+    explicit COvkIO(LPCTSTR lpszPath);
+    virtual BOOL ReadHeader();
 };
 
 extern "C" {

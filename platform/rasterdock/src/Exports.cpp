@@ -42,6 +42,8 @@ CImageIO* RdCreateImage(int nFileType, LPCTSTR lpszPath)
         return new CRawIO(lpszPath);
     case 12:
         return new CTiffIO(lpszPath);
+    case 13:
+        return new COvkIO(lpszPath);
     default:
         return NULL;
     }

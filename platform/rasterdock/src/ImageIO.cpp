@@ -319,3 +319,10 @@ CBmpIO::CBmpIO(LPCTSTR lpszPath) : CImageIO(1, lpszPath) {}
 CGifIO::CGifIO(LPCTSTR lpszPath) : CImageIO(3, lpszPath) {}
 CPcxIO::CPcxIO(LPCTSTR lpszPath) : CImageIO(5, lpszPath) {}
 CRawIO::CRawIO(LPCTSTR lpszPath) : CImageIO(8, lpszPath) {}
+COvkIO::COvkIO(LPCTSTR lpszPath) : CImageIO(13, lpszPath) {}
+
+BOOL COvkIO::ReadHeader()
+{
+    m_bUnreadable = TRUE;
+    return FALSE;
+}

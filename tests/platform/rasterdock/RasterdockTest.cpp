@@ -215,7 +215,7 @@ TEST(Rasterdock, MakesAnObjectOnlyForTypesWithAReader)
         int code;
         bool made;
     } cases[] = {{0, false}, {1, true}, {3, true}, {4, true}, {5, true}, {8, true},
-                 {12, true}, {13, false}, {18, false}, {50, false}};
+                 {12, true}, {13, true}, {18, false}, {50, false}};
     for (const auto& c : cases) {
         ImagePtr image(RdCreateImage(c.code, "C:\\x"));
         EXPECT_EQ(c.made, image != nullptr) << c.code;
@@ -225,6 +225,20 @@ TEST(Rasterdock, MakesAnObjectOnlyForTypesWithAReader)
         }
     }
     EXPECT_EQ(0, RdStopRequested());
+}
+
+// The ovk layout is unknown: the file opens, its header never reads, even
+// when the bytes are a picture another reader would take.
+TEST(Rasterdock, AnOvkFileOpensButItsHeaderFails)
+{
+    TempDir folder;
+    const std::string path = folder.File("a.ovk");
+    ASSERT_TRUE(WriteFileBytes(path, std::string("BM", 2) + std::string(100, '\0')));
+    ImagePtr image(RdCreateImage(GenGetFileType(path.c_str()), path.c_str()));
+    ASSERT_NE(nullptr, image);
+    EXPECT_FALSE(image->OpenFile(CFile::shareDenyWrite));
+    EXPECT_TRUE(image->m_bUnreadable);
+    EXPECT_EQ(CFile::hFileNull, image->m_File.m_hFile);
 }
 
 TEST(Rasterdock, JpegCopyKeepsTheAspectRatioAndNeverEnlarges)
