@@ -29,6 +29,8 @@ public:
     void JOpenJob();
     int JEditJob();
     void JEditTask();
+    // The job view on the current task and job; message 63462 without a job.
+    void JShowJobStatus();
     JCJob* JSaveJob();
     void JCloseJob();
     int JDeleteCurJob();

@@ -13,6 +13,9 @@
 #include "JobModel.h"
 #include "JobPropertySheet.h"
 #include "JobSelectDlg.h"
+#include "JobView.h"
+#include "ListCtrlEx.h"
+#include "OpenFileInJob.h"
 #include "OrdwellApi.h"
 
 // Start-up and shutdown.

@@ -7,6 +7,7 @@
 #include "General.h"
 #include "JobFiles.h"
 #include "JobSelectDlg.h"
+#include "JobView.h"
 #include "JobText.h"
 #include "TaskFolder.h"
 #include "Ordwell.h"
@@ -198,6 +199,18 @@ void JCJobMain::JEditTask()
 {
     JCEditTaskDlg dialog(NULL);
     dialog.DoModal();
+}
+
+void JCJobMain::JShowJobStatus()
+{
+    if (m_pCurJob == NULL) {
+        AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+        return;
+    }
+    CJobView view(NULL);
+    view.m_pTask = m_pCurTask;
+    view.m_pJob = m_pCurJob;
+    view.DoModal();
 }
 
 void JCJobMain::TakeProperties(const JCTask* pTask, const JCJob* pJob)

@@ -92,7 +92,7 @@ void JEditTask() { Main()->JEditTask(); }
 int JDumpJob() { return 0; }
 void JLoadJob() {}
 int JDeleteCurJob() { return Main()->JDeleteCurJob(); }
-void JShowJobStatus() {}
+void JShowJobStatus() { Main()->JShowJobStatus(); }
 void JShowHarddiskInfo() {}
 void JShowMemoryInfo() {}
 void JCpyPSFile() {}

@@ -67,7 +67,22 @@ public:
         if (dialog.DoModal() == IDOK)
             AfxMessageBox(("分色表已写入: " + table + "\\dto.cvt").c_str(), MB_OK | MB_ICONINFORMATION);
     }
-    afx_msg void OnStatus() { ShowState("作业状态"); }
+    afx_msg void OnStatus()
+    {
+        JShowJobStatus();
+        ShowState("作业状态");
+    }
+    // The dialog needs a current job: without one the host does not open it.
+    afx_msg void OnOpenFromJob()
+    {
+        if (JGetCurJob() == NULL) {
+            ShowState("从作业打开");
+            return;
+        }
+        JOpenFileInJob dialog(this);
+        if (dialog.DoModal() == IDOK)
+            AfxMessageBox("打开文件: " + dialog.m_strFileName, MB_OK | MB_ICONINFORMATION);
+    }
     afx_msg void OnRecent(UINT nID)
     {
         JOpenJobRecentFile(nID);
@@ -120,6 +135,7 @@ BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
     ON_COMMAND(ID_JOB_CHOOSE_DIR, OnChooseDir)
     ON_COMMAND(ID_JOB_SEPARATION, OnSeparation)
     ON_COMMAND(ID_JOB_STATUS, OnStatus)
+    ON_COMMAND(ID_JOB_OPEN_FROM_JOB, OnOpenFromJob)
     ON_COMMAND_RANGE(ID_JOB_MRU_FIRST, ID_JOB_MRU_LAST, OnRecent)
     ON_UPDATE_COMMAND_UI(ID_JOB_MRU_FIRST, OnUpdateRecent)
 END_MESSAGE_MAP()

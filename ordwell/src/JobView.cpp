@@ -1,0 +1,261 @@
+// The job browser.
+#include "JobView.h"
+
+#include "JobPropertySheet.h"
+#include "JobViewCore.h"
+#include "Ordwell.h"
+#include "resource.h"
+
+#include <time.h>
+
+#include <vector>
+
+namespace {
+
+const int kLargeSide = 32;
+const int kSmallSide = 16;
+// A thumbnail file larger than this is not a thumbnail.
+const DWORD kMaxThumbnailFile = 8 * 1024 * 1024;
+
+CImageList* NewImageList(int nSide)
+{
+    CImageList* pList = new CImageList;
+    pList->Create(nSide, nSide, ILC_COLOR, 4, 4);
+    return pList;
+}
+
+// Adds a bitmap resource found by name along the resource chain.
+void AddStockBitmap(CImageList* pList, LPCTSTR lpszName)
+{
+    CBitmap bitmap;
+    if (bitmap.LoadBitmap(lpszName))
+        pList->Add(&bitmap, (CBitmap*)NULL);
+}
+
+// The run-time library's 24-character local time and its newline; empty for
+// a time it cannot show.
+CString TimeText(__time32_t tTime)
+{
+    const time_t t = tTime;
+    const char* text = ctime(&t);
+    return text != NULL ? CString(text) : CString();
+}
+
+bool ReadWholeFile(const CString& strPath, std::vector<unsigned char>& data)
+{
+    HANDLE hFile = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = false;
+    DWORD high = 0;
+    const DWORD size = ::GetFileSize(hFile, &high);
+    if (size != INVALID_FILE_SIZE && high == 0 && size <= kMaxThumbnailFile) {
+        data.resize(size);
+        DWORD got = 0;
+        ok = size == 0 || (::ReadFile(hFile, data.data(), size, &got, NULL) && got == size);
+    }
+    ::CloseHandle(hFile);
+    return ok;
+}
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CJobView, CDialog)
+    ON_BN_CLICKED(IDC_JOB_VIEW_PROPERTIES, OnJobViewPropt)
+    ON_CBN_SELCHANGE(IDC_JOB_VIEW_MODE, OnSelchangeJobViewMode)
+END_MESSAGE_MAP()
+
+CJobView::CJobView(CWnd* pParent)
+    : CDialog(IDD_JOB_VIEW, pParent),
+      m_pTask(NULL),
+      m_pJob(NULL),
+      m_pPagesLarge(NULL),
+      m_pPagesSmall(NULL),
+      m_pOriginsLarge(NULL),
+      m_pOriginsSmall(NULL),
+      m_pOutputsLarge(NULL),
+      m_pOutputsSmall(NULL)
+{
+}
+
+CJobView::~CJobView()
+{
+    delete m_pPagesLarge;
+    delete m_pPagesSmall;
+    delete m_pOriginsLarge;
+    delete m_pOriginsSmall;
+    delete m_pOutputsLarge;
+    delete m_pOutputsSmall;
+}
+
+void CJobView::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_JOB_VIEW_PAGES, m_listPages);
+    DDX_Control(pDX, IDC_JOB_VIEW_OUTPUTS, m_listOutputs);
+    DDX_Control(pDX, IDC_JOB_VIEW_ORIGINS, m_listOrigins);
+    DDX_Control(pDX, IDC_JOB_VIEW_MODE, m_comboViewMode);
+}
+
+BOOL CJobView::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_pPagesLarge = NewImageList(kLargeSide);
+    m_pPagesSmall = NewImageList(kSmallSide);
+    m_pOriginsLarge = NewImageList(kLargeSide);
+    m_pOriginsSmall = NewImageList(kSmallSide);
+    m_pOutputsLarge = NewImageList(kLargeSide);
+    m_pOutputsSmall = NewImageList(kSmallSide);
+    m_listPages.SetImageList(m_pPagesLarge, 0);
+    m_listPages.SetImageList(m_pPagesSmall, 1);
+    m_listOrigins.SetImageList(m_pOriginsLarge, 0);
+    m_listOrigins.SetImageList(m_pOriginsSmall, 1);
+    m_listOutputs.SetImageList(m_pOutputsLarge, 0);
+    m_listOutputs.SetImageList(m_pOutputsSmall, 1);
+
+    m_comboViewMode.SetCurSel(1);
+    OnSelchangeJobViewMode();
+
+    FillPages();
+    FillOrigins();
+    FillOutputs();
+    return TRUE;
+}
+
+void CJobView::FillPages()
+{
+    CString fileName, owner, time;
+    fileName.LoadString(IDS_COLUMN_FILE);
+    owner.LoadString(IDS_COLUMN_OWNER);
+    time.LoadString(IDS_COLUMN_TIME);
+    m_listPages.InsertColumn(0, fileName, LVCFMT_LEFT, 160, 0);
+    m_listPages.InsertColumn(1, owner, LVCFMT_LEFT, 200, 1);
+    m_listPages.InsertColumn(2, time, LVCFMT_LEFT, 100, 2);
+    if (m_pJob == NULL)
+        return;
+    int nRow = 0;
+    for (POSITION pos = m_pJob->JGetPageList()->GetHeadPosition(); pos != NULL; nRow++) {
+        const JCPage* pPage = static_cast<const JCPage*>(m_pJob->JGetPageList()->GetNext(pos));
+        m_listPages.AddItem(nRow, 0, pPage->m_strFile, nRow);
+        m_listPages.AddItem(nRow, 1, pPage->m_strDescription);
+        m_listPages.AddItem(nRow, 2, TimeText(pPage->m_tTime));
+        AddStockBitmap(m_pPagesLarge, "IDB_JOB_PAGE32");
+        AddStockBitmap(m_pPagesSmall, "IDB_JOB_PAGE16");
+    }
+}
+
+// The file, type, owner and time columns of the originals and the outputs.
+static void AddFileColumns(CListCtrlEx& list)
+{
+    CString fileName, type, owner, time;
+    fileName.LoadString(IDS_COLUMN_FILE);
+    type.LoadString(IDS_COLUMN_TYPE);
+    owner.LoadString(IDS_COLUMN_OWNER);
+    time.LoadString(IDS_COLUMN_TIME);
+    list.InsertColumn(0, fileName, LVCFMT_LEFT, 160, 0);
+    list.InsertColumn(1, type, LVCFMT_LEFT, 60, 1);
+    list.InsertColumn(2, owner, LVCFMT_LEFT, 200, 2);
+    list.InsertColumn(3, time, LVCFMT_LEFT, 100, 3);
+}
+
+static void AddFileRow(CListCtrlEx& list, int nRow, const CString& strFile, int nFileType, const CString& strPage,
+                       __time32_t tTime)
+{
+    list.AddItem(nRow, 0, strFile, nRow);
+    list.AddItem(nRow, 1, jobview::FileTypeName(nFileType));
+    list.AddItem(nRow, 2, strPage);
+    list.AddItem(nRow, 3, TimeText(tTime));
+}
+
+void CJobView::FillOrigins()
+{
+    AddFileColumns(m_listOrigins);
+    if (m_pJob == NULL)
+        return;
+    const CString folder = JGetJobPath();
+    int nRow = 0;
+    for (POSITION pos = m_pJob->JGetOriginList()->GetHeadPosition(); pos != NULL; nRow++) {
+        const JCOrigin* pOrigin = static_cast<const JCOrigin*>(m_pJob->JGetOriginList()->GetNext(pos));
+        AddFileRow(m_listOrigins, nRow, pOrigin->m_strFile, pOrigin->m_nFileType, pOrigin->m_strPage,
+                   pOrigin->m_tTime);
+        CBitmap thumbnail;
+        HBITMAP hThumbnail = LoadThumbnail(folder, JCFileName(pOrigin->m_strFile).GetPureName());
+        if (hThumbnail != NULL) {
+            thumbnail.Attach(hThumbnail);
+            m_pOriginsLarge->Add(&thumbnail, (CBitmap*)NULL);
+        } else {
+            AddStockBitmap(m_pOriginsLarge, "IDB_JOB_IMAGE32");
+        }
+        AddStockBitmap(m_pOriginsSmall, "IDB_JOB_IMAGE16");
+    }
+}
+
+void CJobView::FillOutputs()
+{
+    AddFileColumns(m_listOutputs);
+    if (m_pJob == NULL)
+        return;
+    int nRow = 0;
+    for (POSITION pos = m_pJob->JGetOutputList()->GetHeadPosition(); pos != NULL; nRow++) {
+        const JCOutput* pOutput = static_cast<const JCOutput*>(m_pJob->JGetOutputList()->GetNext(pos));
+        AddFileRow(m_listOutputs, nRow, pOutput->m_strFile, pOutput->m_nFileType, pOutput->m_strPage,
+                   pOutput->m_tTime);
+        AddStockBitmap(m_pOutputsLarge, "IDB_JOB_OUTPUT32");
+        AddStockBitmap(m_pOutputsSmall, "IDB_JOB_OUTPUT16");
+    }
+}
+
+// The thumbnail drawn into a 32 x 32 bitmap of the view's window, so that it
+// always makes exactly one image of the large list whatever its own size.
+HBITMAP CJobView::LoadThumbnail(const CString& strFolder, const CString& strPureName)
+{
+    const std::string path = jobview::ThumbnailPath(static_cast<LPCTSTR>(strFolder),
+                                                    static_cast<LPCTSTR>(strPureName));
+    std::vector<unsigned char> file;
+    jobview::ThumbnailDib dib;
+    if (!ReadWholeFile(path.c_str(), file) || !jobview::CheckThumbnail(file.data(), file.size(), dib))
+        return NULL;
+    // The DIB moved to a block of its own, so that its header is aligned.
+    std::vector<unsigned char> packed(file.begin() + dib.infoOffset, file.end());
+    const BITMAPINFO* pInfo = reinterpret_cast<const BITMAPINFO*>(packed.data());
+    const void* pBits = packed.data() + (dib.bitsOffset - dib.infoOffset);
+
+    CClientDC windowDC(this);
+    CDC memoryDC;
+    if (!memoryDC.CreateCompatibleDC(&windowDC))
+        return NULL;
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(windowDC.GetSafeHdc(), kLargeSide, kLargeSide);
+    if (hBitmap == NULL)
+        return NULL;
+    HGDIOBJ hOld = ::SelectObject(memoryDC.GetSafeHdc(), hBitmap);
+    const int nOldMode = ::SetStretchBltMode(memoryDC.GetSafeHdc(), COLORONCOLOR);
+    const int nHeight = pInfo->bmiHeader.biHeight < 0 ? -pInfo->bmiHeader.biHeight : pInfo->bmiHeader.biHeight;
+    ::StretchDIBits(memoryDC.GetSafeHdc(), 0, 0, kLargeSide, kLargeSide, 0, 0, pInfo->bmiHeader.biWidth, nHeight,
+                    pBits, pInfo, DIB_RGB_COLORS, SRCCOPY);
+    ::SetStretchBltMode(memoryDC.GetSafeHdc(), nOldMode);
+    ::SelectObject(memoryDC.GetSafeHdc(), hOld);
+    return hBitmap;
+}
+
+void CJobView::OnSelchangeJobViewMode()
+{
+    static const DWORD kStyles[] = {LVS_REPORT, LVS_ICON, LVS_SMALLICON, LVS_LIST};
+    const int nSel = m_comboViewMode.GetCurSel();
+    if (nSel < 0 || nSel >= 4)
+        return;
+    const DWORD style = kStyles[nSel];
+    CListCtrlEx* lists[] = {&m_listPages, &m_listOrigins, &m_listOutputs};
+    for (CListCtrlEx* pList : lists)
+        if ((pList->GetStyle() & LVS_TYPEMASK) != style)
+            pList->ModifyStyle(LVS_TYPEMASK, style);
+}
+
+void CJobView::OnJobViewPropt()
+{
+    JCPropertySheet sheet(NULL);
+    FillJobProperties(sheet, m_pTask != NULL ? m_pTask->m_strTaskFile : CString(), m_pTask,
+                      m_pJob != NULL ? m_pJob->m_strJobFile : CString(), m_pJob);
+    if (sheet.DoModal() == IDOK)
+        WriteBackJobProperties(sheet, m_pTask, m_pJob);
+}
