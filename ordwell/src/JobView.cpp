@@ -59,6 +59,22 @@ bool ReadWholeFile(const CString& strPath, std::vector<unsigned char>& data)
     return ok;
 }
 
+// A column of fixed width whose heading is a string of the table.
+struct Column {
+    UINT nHeadingID;
+    int nWidth;
+};
+
+template <size_t N>
+void AddColumns(CListCtrlEx& list, const Column (&columns)[N])
+{
+    for (size_t i = 0; i < N; i++) {
+        CString heading;
+        heading.LoadString(columns[i].nHeadingID);
+        list.InsertColumn(int(i), heading, LVCFMT_LEFT, columns[i].nWidth, int(i));
+    }
+}
+
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CJobView, CDialog)
@@ -125,13 +141,8 @@ BOOL CJobView::OnInitDialog()
 
 void CJobView::FillPages()
 {
-    CString fileName, owner, time;
-    fileName.LoadString(IDS_COLUMN_FILE);
-    owner.LoadString(IDS_COLUMN_OWNER);
-    time.LoadString(IDS_COLUMN_TIME);
-    m_listPages.InsertColumn(0, fileName, LVCFMT_LEFT, 160, 0);
-    m_listPages.InsertColumn(1, owner, LVCFMT_LEFT, 200, 1);
-    m_listPages.InsertColumn(2, time, LVCFMT_LEFT, 100, 2);
+    static const Column kPageColumns[] = {{IDS_COLUMN_FILE, 160}, {IDS_COLUMN_OWNER, 200}, {IDS_COLUMN_TIME, 100}};
+    AddColumns(m_listPages, kPageColumns);
     if (m_pJob == NULL)
         return;
     int nRow = 0;
@@ -148,15 +159,9 @@ void CJobView::FillPages()
 // The file, type, owner and time columns of the originals and the outputs.
 static void AddFileColumns(CListCtrlEx& list)
 {
-    CString fileName, type, owner, time;
-    fileName.LoadString(IDS_COLUMN_FILE);
-    type.LoadString(IDS_COLUMN_TYPE);
-    owner.LoadString(IDS_COLUMN_OWNER);
-    time.LoadString(IDS_COLUMN_TIME);
-    list.InsertColumn(0, fileName, LVCFMT_LEFT, 160, 0);
-    list.InsertColumn(1, type, LVCFMT_LEFT, 60, 1);
-    list.InsertColumn(2, owner, LVCFMT_LEFT, 200, 2);
-    list.InsertColumn(3, time, LVCFMT_LEFT, 100, 3);
+    static const Column kFileColumns[] = {
+        {IDS_COLUMN_FILE, 160}, {IDS_COLUMN_TYPE, 60}, {IDS_COLUMN_OWNER, 200}, {IDS_COLUMN_TIME, 100}};
+    AddColumns(list, kFileColumns);
 }
 
 static void AddFileRow(CListCtrlEx& list, int nRow, const CString& strFile, int nFileType, const CString& strPage,
@@ -246,9 +251,13 @@ void CJobView::OnSelchangeJobViewMode()
         return;
     const DWORD style = kStyles[nSel];
     CListCtrlEx* lists[] = {&m_listPages, &m_listOrigins, &m_listOutputs};
-    for (CListCtrlEx* pList : lists)
-        if ((pList->GetStyle() & LVS_TYPEMASK) != style)
+    for (CListCtrlEx* pList : lists) {
+        if ((pList->GetStyle() & LVS_TYPEMASK) != style) {
             pList->ModifyStyle(LVS_TYPEMASK, style);
+            // The list view lays its items out anew but does not repaint.
+            pList->Invalidate();
+        }
+    }
 }
 
 void CJobView::OnJobViewPropt()

@@ -37,22 +37,31 @@ bool HasReader(int nFileType)
     }
 }
 
-// The preview frame's device context, released to the frame on every path.
+// The preview frame's client rectangle and device context, released to the
+// frame on every path. Get is null without a frame or a context.
 class PreviewDC {
 public:
-    explicit PreviewDC(CWnd* pWnd) : m_pWnd(pWnd), m_pDC(pWnd != NULL ? pWnd->GetDC() : NULL) {}
+    explicit PreviewDC(CWnd* pWnd) : m_pWnd(pWnd), m_pDC(NULL)
+    {
+        if (pWnd != NULL) {
+            pWnd->GetClientRect(&m_rcBox);
+            m_pDC = pWnd->GetDC();
+        }
+    }
     ~PreviewDC()
     {
         if (m_pDC != NULL)
             m_pWnd->ReleaseDC(m_pDC);
     }
     CDC* Get() const { return m_pDC; }
+    const CRect& Box() const { return m_rcBox; }
 
 private:
     PreviewDC(const PreviewDC&) = delete;
     PreviewDC& operator=(const PreviewDC&) = delete;
     CWnd* m_pWnd;
     CDC* m_pDC;
+    CRect m_rcBox;
 };
 
 }  // namespace
@@ -118,21 +127,19 @@ void JOpenFileInJob::OnSelchangeJobCurFilelist()
 void JOpenFileInJob::OnDrawPrevImage(const char* lpszFileName)
 {
     m_strSelectedFile = lpszFileName != NULL ? lpszFileName : "";
-    if (m_strSelectedFile.IsEmpty() || m_strSelectedFile == m_strLastDrawn || m_pPreviewWnd == NULL)
+    if (m_strSelectedFile.IsEmpty() || m_strSelectedFile == m_strLastDrawn)
         return;
-    CRect box;
-    m_pPreviewWnd->GetClientRect(&box);
     PreviewDC dc(m_pPreviewWnd);
     if (dc.Get() == NULL)
         return;
     const int nFileType = GenGetFileType(m_strSelectedFile);
     if (m_bPreview && (nFileType == kTypeBmp || nFileType == kTypeTiff))
-        FillBox(dc.Get(), box, kBehindPicture);
+        FillBox(dc.Get(), dc.Box(), kBehindPicture);
     else if (!m_bPreview)
-        FillBox(dc.Get(), box, kEmptyBox);
+        FillBox(dc.Get(), dc.Box(), kEmptyBox);
     m_strLastDrawn = m_strSelectedFile;
     CWaitCursor wait;
-    DrawPrevImg(m_strSelectedFile, box, dc.Get());
+    DrawPrevImg(m_strSelectedFile, dc.Box(), dc.Get());
 }
 
 void JOpenFileInJob::DrawPrevImg(const char* lpszFileName, CRect rcBox, CDC* pDC)
@@ -225,19 +232,17 @@ void JOpenFileInJob::ShowTexts()
 
 void JOpenFileInJob::RedrawSelected()
 {
-    if (m_strSelectedFile.IsEmpty() || m_pPreviewWnd == NULL)
+    if (m_strSelectedFile.IsEmpty())
         return;
-    CRect box;
-    m_pPreviewWnd->GetClientRect(&box);
     PreviewDC dc(m_pPreviewWnd);
     if (dc.Get() == NULL)
         return;
     if (m_bPreview) {
-        FillBox(dc.Get(), box, kBehindPicture);
+        FillBox(dc.Get(), dc.Box(), kBehindPicture);
         CWaitCursor wait;
-        DrawPrevImg(m_strSelectedFile, box, dc.Get());
+        DrawPrevImg(m_strSelectedFile, dc.Box(), dc.Get());
     } else {
-        FillBox(dc.Get(), box, kEmptyBox);
+        FillBox(dc.Get(), dc.Box(), kEmptyBox);
     }
 }
 

@@ -42,6 +42,12 @@ Lines Headings(HWND dialog, int id)
 
 DWORD ViewStyle(HWND dialog, int id) { return ::GetWindowLongA(::GetDlgItem(dialog, id), GWL_STYLE) & LVS_TYPEMASK; }
 
+// The view style of all three lists: one style only when they agree.
+DWORD ListStyles(HWND dialog)
+{
+    return ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs);
+}
+
 // The centre pixel of each image of a list's large image list.
 std::vector<COLORREF> ImageCentres(HWND dialog, int id)
 {
@@ -113,7 +119,7 @@ TEST_F(JobView, AnEmptyJobShowsOnlyTheHeadingsInIconView)
                 ::SendDlgItemMessageA(dialog, kMode, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
                 modes.push_back(text);
             }
-            style = ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs);
+            style = ListStyles(dialog);
         })
         .Press(IDOK);
     JShowJobStatus();
@@ -160,13 +166,13 @@ TEST_F(JobView, RowsShowTypeNamesAndTimesAndTheModeSwitchesAllLists)
                       CellText(dialog, kOutputs, 0, 2), CellText(dialog, kOutputs, 0, 3)};
         })
         .SelectItem(kMode, "报表")
-        .Run([&](HWND dialog) { styles[0] = ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs); })
+        .Run([&](HWND dialog) { styles[0] = ListStyles(dialog); })
         .SelectItem(kMode, "小图标")
-        .Run([&](HWND dialog) { styles[1] = ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs); })
+        .Run([&](HWND dialog) { styles[1] = ListStyles(dialog); })
         .SelectItem(kMode, "列表")
-        .Run([&](HWND dialog) { styles[2] = ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs); })
+        .Run([&](HWND dialog) { styles[2] = ListStyles(dialog); })
         .SelectItem(kMode, "图标")
-        .Run([&](HWND dialog) { styles[3] = ViewStyle(dialog, kPages) | ViewStyle(dialog, kOrigins) | ViewStyle(dialog, kOutputs); })
+        .Run([&](HWND dialog) { styles[3] = ListStyles(dialog); })
         .Press(IDOK);
     JShowJobStatus();
     auto timeText = [](time_t t) { return std::string(ctime(&t)); };
