@@ -40,6 +40,7 @@ start_wine_session() {
   # and whoever reads that pipe would wait for them to end.
   "$wine" wineboot </dev/null >/dev/null 2>&1
   "$wine" rundll32 user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  register_ftp_component "$build"
   keep_desktop_alive
 }
 
@@ -85,6 +86,26 @@ install_twain_source() {
   cmp -s "$source" "$target" 2>/dev/null && return 0
   mkdir -p "$(dirname "$target")"
   cp "$source" "$target.new" && mv -f "$target.new" "$target"
+}
+
+# The FTP component is registered where it is built; the registration only
+# names its path, so it is made again only when that path is not the one the
+# prefix holds. Nothing to do before it is built.
+register_ftp_component() {
+  local dll="$1/bin/ftpcom.dll"
+  local stamp="$WINEPREFIX/ftpcom-registered"
+  [ -f "$dll" ] || return 0
+  [ "$(cat "$stamp" 2>/dev/null)" = "$dll" ] && return 0
+  if ! "$wine" regsvr32 /s "$(winepath_of "$dll")" </dev/null >/dev/null 2>&1; then
+    echo "regsvr32 could not register $dll" >&2
+    return 1
+  fi
+  echo "$dll" >"$stamp"
+}
+
+# The Windows path of a file of the host (drive Z: is the host's root).
+winepath_of() {
+  echo "Z:$1" | tr / '\\'
 }
 
 stop_wine_session() {
