@@ -72,6 +72,21 @@ public:
     CString m_strMainSize, m_strCreateTime, m_strModifyTime;
     CString m_strPicMode, m_strPicWidth, m_strPicHeight, m_strHorRes, m_strVerRes;
 
+    // Upload fields: what the metadata form, the upload engine and the asset
+    // record pass on about the pictures being submitted.
+    CString m_strCurrentPicture;
+    CString m_strFieldAttributes;  // the metadata form's name='value' pairs, escaped
+    CString m_strAssetState;       // "0" or "-1"
+    CString m_strCatalogIds;
+    CStringArray m_arrCatalogued;  // full paths of the catalogued pictures
+    CStringArray m_arrSubmitted;   // asset key|main path|preview path|web path
+    CString m_strAssetKey, m_strAssetId, m_strCategoryId;
+    CString m_strStorageHost, m_strStoragePath, m_strStorageUser, m_strStoragePassword;
+    CString m_strRemoteMainFile;
+    CString m_strPreviewCopy, m_strWebCopy, m_strPreviewName, m_strWebName;
+    CString m_strPreviewSize, m_strWebSize;
+    CString m_strRecordFile;
+
     // Server addresses, kept in the profile's edition section.
     CString m_strAccessoryUrl, m_strRegisterUrl, m_strServletUrl, m_strServerUrl, m_strBaseServerUrl;
 

@@ -24,7 +24,7 @@ DWORD Fnv1aHash(const CString& strText)
     return dwHash;
 }
 
-CString ReducedCopyName(const CString& strTempFolder, const CString& strPath)
+CString UploadCopyName(const CString& strTempFolder, LPCTSTR lpszPrefix, const CString& strPath)
 {
     CString strName = strPath.Mid(strPath.ReverseFind('\\') + 1);
     int nDot = strName.ReverseFind('.');
@@ -34,9 +34,14 @@ CString ReducedCopyName(const CString& strTempFolder, const CString& strPath)
     CString strKey = strPath;
     strKey.MakeLower();
     CString strCopy;
-    strCopy.Format("%s\\%s_%08lx.jpg", static_cast<LPCTSTR>(WithoutTrailingBackslash(strTempFolder)),
+    strCopy.Format("%s\\%s%s_%08lx.jpg", static_cast<LPCTSTR>(WithoutTrailingBackslash(strTempFolder)), lpszPrefix,
                    static_cast<LPCTSTR>(strName), static_cast<unsigned long>(Fnv1aHash(strKey)));
     return strCopy;
+}
+
+CString ReducedCopyName(const CString& strTempFolder, const CString& strPath)
+{
+    return UploadCopyName(strTempFolder, "", strPath);
 }
 
 BOOL IsFileInFolder(const CString& strPath, const CString& strFolder)

@@ -9,6 +9,11 @@
 // the 32-bit FNV-1a hash of the lower-cased full path.
 CString ReducedCopyName(const CString& strTempFolder, const CString& strPath);
 
+// The upload's copies of a picture ("prev_" for the preview, "web_" for the
+// web copy) follow the same rule with the prefix before the name:
+// <temp folder>\<prefix><name without extension>_<8 hex digits>.jpg.
+CString UploadCopyName(const CString& strTempFolder, LPCTSTR lpszPrefix, const CString& strPath);
+
 // The 32-bit FNV-1a hash of the bytes of the text.
 DWORD Fnv1aHash(const CString& strText);
 

@@ -52,6 +52,24 @@ TEST(ReducedCopyNameTest, NameWithoutExtensionAndTheHashOfTheLowerCasedPath)
         EXPECT_EQ(std::string(ReducedCopyName(c.temp, c.path)), c.copy) << c.path;
 }
 
+struct UploadNameCase {
+    const char* prefix;
+    const char* path;
+    const char* copy;
+};
+
+TEST(ReducedCopyNameTest, UploadCopiesPutTheirPrefixBeforeTheSameName)
+{
+    const UploadNameCase kCases[] = {
+        {"prev_", "C:\\pics\\a.gif", "T\\prev_a_aaeed63e.jpg"},
+        {"web_", "C:\\PICS\\A.GIF", "T\\web_A_aaeed63e.jpg"},
+        {"web_", "C:\\pics\\x.tif", "T\\web_x_1a63e620.jpg"},
+        {"prev_", "C:\\pics\\noext", "T\\prev_noext_d003224b.jpg"},
+    };
+    for (const UploadNameCase& c : kCases)
+        EXPECT_EQ(std::string(UploadCopyName("T\\", c.prefix, c.path)), c.copy) << c.prefix << c.path;
+}
+
 TEST(ReducedCopyNameTest, FileInFolder)
 {
     EXPECT_TRUE(IsFileInFolder("C:\\T\\a.jpg", "c:\\t"));
