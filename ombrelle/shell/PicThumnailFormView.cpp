@@ -5,6 +5,7 @@
 #include "General.h"
 #include "IPTCInfoFormView.h"
 #include "IptcRecord.h"
+#include "IptcTexts.h"
 #include "OmbrelleDoc.h"
 #include "resource.h"
 
@@ -266,34 +267,9 @@ void CPicThumnailFormView::ShowItem(int nIndex)
         strPath.Format("%s\\%s", static_cast<LPCTSTR>(m_strFolder), static_cast<LPCTSTR>(pItem->strName));
         CIptcRecord record;
         record.ReadFromJpeg(strPath);
-        pIptc->m_strDescription = record.m_strCaption;
-        pIptc->m_strHeadLine = record.m_strHeadline;
-        pIptc->m_strCategory = record.m_strCategory;
-        pIptc->m_strEnveNumber = record.m_strEnvelopeNumber;
-        pIptc->m_strEnvePriority = record.m_strEnvelopePriority;
-        pIptc->m_strLanguageID = record.m_strLanguage;
-        pIptc->m_strProductID = record.m_strProductId;
-        pIptc->m_strServiceID = record.m_strServiceId;
-        pIptc->m_strDestination = record.m_strDestination;
-        pIptc->m_strObjName = record.m_strObjectName;
-        pIptc->m_strOriginalTX = record.m_strOriginalTransmission;
-        pIptc->m_strCity = record.m_strCity;
-        pIptc->m_strCountry = record.m_strCountry;
-        if (pDoc != NULL) {
-            pDoc->m_strDescription = pIptc->m_strDescription;
-            pDoc->m_strHeadLine = pIptc->m_strHeadLine;
-            pDoc->m_strCategory = pIptc->m_strCategory;
-            pDoc->m_strEnveNumber = pIptc->m_strEnveNumber;
-            pDoc->m_strEnvePriority = pIptc->m_strEnvePriority;
-            pDoc->m_strLanguageID = pIptc->m_strLanguageID;
-            pDoc->m_strProductID = pIptc->m_strProductID;
-            pDoc->m_strServiceID = pIptc->m_strServiceID;
-            pDoc->m_strDestination = pIptc->m_strDestination;
-            pDoc->m_strObjName = pIptc->m_strObjName;
-            pDoc->m_strOriginalTX = pIptc->m_strOriginalTX;
-            pDoc->m_strCity = pIptc->m_strCity;
-            pDoc->m_strCountry = pIptc->m_strCountry;
-        }
+        CopyIptcTexts(record, *pIptc);
+        if (pDoc != NULL)
+            CopyIptcTexts(record, *pDoc);
         pIptc->ShowFields();
     }
 

@@ -2,6 +2,7 @@
 
 #include "General.h"
 #include "IptcRecord.h"
+#include "IptcTexts.h"
 #include "MainFrame.h"
 #include "OmbrelleDoc.h"
 #include "PicThumnailFormView.h"
@@ -101,19 +102,7 @@ void CAssetRecordWriter::ReadIptcIntoDocument(const CString& strPicture)
     // A picture that is no JPEG, or has no IPTC data, has none of its values.
     CIptcRecord record;
     record.ReadFromJpeg(strPicture);
-    m_pDoc->m_strDescription = record.m_strCaption;
-    m_pDoc->m_strHeadLine = record.m_strHeadline;
-    m_pDoc->m_strCategory = record.m_strCategory;
-    m_pDoc->m_strEnveNumber = record.m_strEnvelopeNumber;
-    m_pDoc->m_strEnvePriority = record.m_strEnvelopePriority;
-    m_pDoc->m_strLanguageID = record.m_strLanguage;
-    m_pDoc->m_strProductID = record.m_strProductId;
-    m_pDoc->m_strServiceID = record.m_strServiceId;
-    m_pDoc->m_strDestination = record.m_strDestination;
-    m_pDoc->m_strObjName = record.m_strObjectName;
-    m_pDoc->m_strOriginalTX = record.m_strOriginalTransmission;
-    m_pDoc->m_strCity = record.m_strCity;
-    m_pDoc->m_strCountry = record.m_strCountry;
+    CopyIptcTexts(record, *m_pDoc);
 }
 
 void CAssetRecordWriter::RefreshPictureDetails()
