@@ -1,5 +1,7 @@
 #include "AssetRecord.h"
 
+#include "XmlEntities.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,7 +22,7 @@ const int kEnvelopePriority = 3;
 std::string Attribute(const char* name, const std::string& value, Spacing spacing)
 {
     static const char* const kEquals[] = {"=", " = ", " =", "= "};
-    return std::string(" ") + name + kEquals[spacing] + "\"" + Escape(value) + "\"";
+    return std::string(" ") + name + kEquals[spacing] + "\"" + XmlEscapeText(value) + "\"";
 }
 
 std::string WithoutLeadingBlanks(const std::string& text)
@@ -61,7 +63,7 @@ std::string FormAttributesWithDescription(const AssetValues& asset)
     size_t open = text.find('\'', name);
     size_t close = open == std::string::npos ? std::string::npos : text.find('\'', open + 1);
     if (close != std::string::npos)
-        text.insert(close, Escape(asset.description));
+        text.insert(close, XmlEscapeText(asset.description));
     return text;
 }
 
@@ -125,10 +127,11 @@ std::string AssetRest(const AssetValues& asset, const RecordContext& context, bo
 {
     Spacing spacing = listForm ? Spaced : Tight;
     std::string text = "\t<Folder" + Attribute("SelectFolder", asset.catalogIds, Spaced) + " />";
-    text += "\t<AssetLocation>" + Escape("http://" + asset.storageHost + asset.mainRemotePath) + "</AssetLocation>";
+    text += "\t<AssetLocation>" + XmlEscapeText("http://" + asset.storageHost + asset.mainRemotePath) +
+            "</AssetLocation>";
     text += "\t<StorageLocation" + Attribute("StorageLocation", asset.storageHost + asset.storagePath, spacing) + "/>";
     text += "\t<AssetID" + Attribute("AssetID", asset.assetId, spacing) + "/>";
-    text += "\t<AssetState>" + Escape(asset.assetState.empty() ? "-1" : asset.assetState) + "</AssetState>";
+    text += "\t<AssetState>" + XmlEscapeText(asset.assetState.empty() ? "-1" : asset.assetState) + "</AssetState>";
     text += "\t<CateID" + Attribute("CategoryId", asset.categoryId, listForm ? Spaced : LeftSpaced) + " />";
     text += "\t<MainFile";
     text += Attribute("Path", DateFolder(context, "Asset"), spacing);
@@ -150,23 +153,6 @@ std::string AssetElement(const AssetValues& asset, const RecordContext& context,
 }
 
 }  // namespace
-
-std::string Escape(const std::string& text)
-{
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        case '\'': escaped += "&apos;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::string MegabytesText(double megabytes)
 {

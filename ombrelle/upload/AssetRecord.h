@@ -56,8 +56,6 @@ std::string ComposeSingleRecord(const AssetValues& asset, const RecordContext& c
 // the envelope priority every "'" becomes "`".
 std::string ComposeListRecord(const std::vector<AssetValues>& assets, const RecordContext& context);
 
-// "&", "<", ">", the double quote and "'" as entities.
-std::string Escape(const std::string& text);
 // Megabytes "%9.5f" without its leading blanks.
 std::string MegabytesText(double megabytes);
 // A size text read as a number ("%9.5f", leading blanks removed).

@@ -132,9 +132,10 @@ assetrecord::AssetValues CAssetRecordWriter::DocumentValues(const CString& strMa
     values.picHeight = Text(doc.m_strPicHeight);
     values.picWidth = Text(doc.m_strPicWidth);
     values.picMode = Text(doc.m_strPicMode);
-    const CString* iptc[12] = {&doc.m_strHeadLine,    &doc.m_strCategory,   &doc.m_strEnveNumber, &doc.m_strEnvePriority,
-                               &doc.m_strLanguageID,  &doc.m_strProductID,  &doc.m_strServiceID, &doc.m_strDestination,
-                               &doc.m_strObjName,     &doc.m_strOriginalTX, &doc.m_strCity,      &doc.m_strCountry};
+    const CString* iptc[12] = {&doc.m_strHeadLine,   &doc.m_strCategory,  &doc.m_strEnveNumber,
+                               &doc.m_strEnvePriority, &doc.m_strLanguageID, &doc.m_strProductID,
+                               &doc.m_strServiceID,  &doc.m_strDestination, &doc.m_strObjName,
+                               &doc.m_strOriginalTX, &doc.m_strCity,        &doc.m_strCountry};
     for (int i = 0; i < 12; ++i)
         values.iptc[i] = Text(*iptc[i]);
     values.previewCopy = Text(doc.m_strPreviewCopy);
@@ -172,7 +173,8 @@ int CAssetRecordWriter::WriteAssetInfoFile(const CString& strRemoteFiles, const 
     ReadIptcIntoDocument(m_pDoc->m_strCurrentPicture);
     int nBar = strRemoteFiles.Find('|');
     CString strMainRemote = nBar < 0 ? strRemoteFiles : strRemoteFiles.Left(nBar);
-    return WriteRecord(m_pDoc->m_strAssetKey, assetrecord::ComposeSingleRecord(DocumentValues(strMainRemote), Context(taken)));
+    std::string bytes = assetrecord::ComposeSingleRecord(DocumentValues(strMainRemote), Context(taken));
+    return WriteRecord(m_pDoc->m_strAssetKey, bytes);
 }
 
 int CAssetRecordWriter::WriteAssetListInfoFile(BOOL bUploadAll, const SYSTEMTIME& taken)
@@ -211,8 +213,8 @@ int CAssetRecordWriter::WriteAssetListInfoFile(BOOL bUploadAll, const SYSTEMTIME
 
         int nDot = strMain.ReverseFind('.');
         CString strExtension = nDot < 0 ? strMain : strMain.Mid(nDot);
-        doc.m_strRemoteMainFile = doc.m_strStoragePath + "/" + assetrecord::DateFolder(context, "Asset").c_str() + "/asset" +
-                                  strKey + strExtension;
+        CString strAssetFolder = assetrecord::DateFolder(context, "Asset").c_str();
+        doc.m_strRemoteMainFile = doc.m_strStoragePath + "/" + strAssetFolder + "/asset" + strKey + strExtension;
 
         double dMegabytes = 0;
         if (MeasureMegabytes(doc.m_strPreviewCopy, dMegabytes))

@@ -1,5 +1,7 @@
 #include "XmlText.h"
 
+#include "XmlEntities.h"
+
 CString XmlIndent(int nLevel)
 {
     CString strIndent;
@@ -10,33 +12,26 @@ CString XmlIndent(int nLevel)
 
 namespace {
 
-struct Entity {
-    const char* plain;
-    const char* escaped;
-};
+std::string Bytes(const CString& str)
+{
+    return std::string(static_cast<LPCTSTR>(str), str.GetLength());
+}
 
-// In the order of escaping; "&" first, so that no entity is escaped again.
-const Entity kEntities[] = {{"&", "&amp;"}, {"<", "&lt;"}, {">", "&gt;"}, {"\"", "&quot;"}, {"'", "&apos;"}};
+CString FromBytes(const std::string& bytes)
+{
+    return CString(bytes.data(), static_cast<int>(bytes.size()));
+}
 
 }  // namespace
 
 CString XmlEscape(const CString& strText)
 {
-    CString strEscaped = strText;
-    for (const Entity& entity : kEntities)
-        strEscaped.Replace(entity.plain, entity.escaped);
-    return strEscaped;
+    return FromBytes(XmlEscapeText(Bytes(strText)));
 }
 
 CString XmlUnescape(const CString& strText)
 {
-    CString strPlain = strText;
-    // Files written before "&quot;" spell the quote "&quote;".
-    strPlain.Replace("&quote;", "\"");
-    // The reverse order: "&amp;" last, so that "&amp;lt;" stays "&lt;".
-    for (int i = int(sizeof kEntities / sizeof kEntities[0]) - 1; i >= 0; --i)
-        strPlain.Replace(kEntities[i].escaped, kEntities[i].plain);
-    return strPlain;
+    return FromBytes(XmlUnescapeText(Bytes(strText)));
 }
 
 CString XmlElementLine(const CString& strName, const CString& strValue, int nLevel)

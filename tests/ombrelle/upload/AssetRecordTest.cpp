@@ -188,7 +188,8 @@ TEST(AssetRecordTest, ListFormSpellsItsAttributesItsOwnWayAndTurnsQuotesIntoBack
         "</Asset>";
     const std::string kSecondCopies =
         "<File Path=\"Category7/Thumbnail/2026/Dec/09\" FileName=\"asset000070000000042_prev.jpg\" "
-        "OriginalName = \"prev_a_x.jpg\" OriginalPath = \"192.168.1.9||C:\\temp\" DataSize =\"0.06200\">Thumbnail</File>"
+        "OriginalName = \"prev_a_x.jpg\" OriginalPath = \"192.168.1.9||C:\\temp\" DataSize =\"0.06200\">"
+        "Thumbnail</File>"
         "<Accessory Type = \"0\" Source = \"图像采集程序\" RecordDate = \"2026-12-09 08:05:03 \" Note = \"\">"
         "\t\t<AccessoryMainFile Path=\"Category7/Accessory0/2026/Dec/09\" FileName=\"asset000070000000042_web.jpg\" "
         "OriginalName = \"web_a_x.jpg\" OriginalPath = \"192.168.1.9||C:\\temp\" DataSize =\"0.25000\"/>"
@@ -292,7 +293,8 @@ TEST_F(AssetRecordWriterTest, SingleFormCarriesTheCaptionAndEscapedValuesThatRea
 {
     using fixtures::Dataset;
     COmbrelleDoc* pDoc = Doc();
-    const std::string picture = WritePicture("长城.jpg", Dataset(2, 120, "长城 & <故宫> \"'") + Dataset(2, 90, "北京"));
+    const std::string picture =
+        WritePicture("长城.jpg", Dataset(2, 120, "长城 & <故宫> \"'") + Dataset(2, 90, "北京"));
     pDoc->m_strCurrentPicture = picture.c_str();
     pDoc->m_strOriginalName = "长城.jpg";
     pDoc->m_strOriginalFolder = m_files.Path().c_str();

@@ -56,7 +56,8 @@ TEST_F(FtpComponentDriverTest, TheEnginesHandOverMovesTheFiles)
                        local.c_str());
     driver.StartTasks();
     ASSERT_EQ(0, WaitForEnd(driver, "000070000000042"));
-    EXPECT_EQ(main, testsupport::ReadFileBytes(server.File("s\\Category7\\Asset\\2026\\Dec\\09\\asset000070000000042.jpg")));
+    EXPECT_EQ(main, testsupport::ReadFileBytes(
+                        server.File("s\\Category7\\Asset\\2026\\Dec\\09\\asset000070000000042.jpg")));
     EXPECT_EQ(web, testsupport::ReadFileBytes(
                        server.File("s\\Category7\\Accessory0\\2026\\Dec\\09\\asset000070000000042_web.jpg")));
     driver.DeleteTask("000070000000042");
