@@ -155,12 +155,12 @@ struct FtpFixture {
 
 TEST(FtpComponent, IsFoundByProgIdInAnyCaseAndAnswersItsOtherMembers)
 {
+    FtpObject component;
     CLSID exact, otherCase;
     ASSERT_EQ(S_OK, CLSIDFromProgID(L"FtpCom.FtpObject", &exact));
     ASSERT_EQ(S_OK, CLSIDFromProgID(L"FTPCom.FTPObject", &otherCase));
     EXPECT_TRUE(IsEqualCLSID(exact, otherCase));
 
-    FtpObject component;
     VARIANT ready;
     VariantInit(&ready);
     EXPECT_EQ(S_OK, component.Call(14, {}, &ready));
