@@ -41,3 +41,4 @@
 #include "parts/Thumbnails.h"
 #include "parts/FolderTrees.h"
 #include "parts/Server.h"
+#include "parts/Catalogue.h"

@@ -88,7 +88,8 @@ END_DISPATCH_MAP()
 
 COmbrelleDoc::COmbrelleDoc()
     : m_pDisplayImage(NULL), m_pCopyImage(NULL), m_pDisplayBits(NULL), m_bLoggedIn(FALSE), m_nScanCounter(0),
-      m_nAssetTypeIndex(0), m_pServerClient(NULL), m_pAssetTypeClient(NULL), m_sizeLoadedTarget(0, 0),
+      m_nAssetTypeIndex(0), m_pServerClient(NULL), m_pAssetTypeClient(NULL), m_pTreeServerClient(NULL),
+      m_sizeLoadedTarget(0, 0),
       m_loadedStamp()
 {
     CWinApp* pApp = AfxGetApp();
@@ -110,6 +111,8 @@ COmbrelleDoc::~COmbrelleDoc()
     m_pCopyImage = NULL;
     CleanTempFolder();
     SaveServerAddresses();
+    delete m_pTreeServerClient;
+    m_strCategoryStructure.Empty();
     delete m_pAssetTypeClient;
     delete m_pServerClient;
 }

@@ -97,6 +97,10 @@ public:
     CHttpXMlProcess* m_pAssetTypeClient;
     CString m_strAssetTypeReply;
     CCategoryList m_categories;
+    // The catalogue tree's server client and the category structure it
+    // fetched, which belongs to the URL the client was set to.
+    CHttpXMlProcess* m_pTreeServerClient;
+    CString m_strCategoryStructure;
 
 protected:
     CMainFrame* GetMainFrame() const;

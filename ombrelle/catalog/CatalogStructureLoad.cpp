@@ -1,0 +1,222 @@
+// The catalogue tree's category structure: fetched through the document's
+// category client (cached per server URL) and read into folder nodes.
+#include "CatalogTreeView.h"
+
+#include <comdef.h>
+
+#include <cstdio>
+#include <new>
+
+#include "HttpXMlProcess.h"
+#include "OmbrelleApp.h"
+#include "OmbrelleDoc.h"
+#include "XmlReading.h"
+#include "resource.h"
+
+namespace {
+
+const int kUrlAttempts = 3;
+const DWORD kUrlRetryPause = 50;
+
+void DropClient(COmbrelleDoc& doc)
+{
+    if (doc.m_pTreeServerClient != NULL)
+        doc.m_pTreeServerClient->Close();
+    delete doc.m_pTreeServerClient;
+    doc.m_pTreeServerClient = NULL;
+}
+
+BSTR LoadBstr(UINT nId)
+{
+    CString strText;
+    strText.LoadString(nId);
+    return _bstr_t(LPCTSTR(strText)).Detach();
+}
+
+// The attribute's text; FALSE when the element has no such attribute.
+BOOL ReadAttribute(IXMLDOMNode* pElement, const wchar_t* pszName, CString& strValue)
+{
+    IXMLDOMNamedNodeMap* pAttributes = NULL;
+    if (pElement->get_attributes(&pAttributes) != S_OK || pAttributes == NULL)
+        return FALSE;
+    BOOL bFound = FALSE;
+    IXMLDOMNode* pAttribute = NULL;
+    BSTR bstrName = ::SysAllocString(pszName);
+    if (pAttributes->getNamedItem(bstrName, &pAttribute) == S_OK && pAttribute != NULL) {
+        BSTR bstrText = NULL;
+        if (SUCCEEDED(pAttribute->get_text(&bstrText))) {
+            strValue = CString(bstrText != NULL ? bstrText : L"");
+            bFound = TRUE;
+        }
+        ::SysFreeString(bstrText);
+        pAttribute->Release();
+    }
+    ::SysFreeString(bstrName);
+    pAttributes->Release();
+    return bFound;
+}
+
+// The two boxes of a failed DOM step: the warning, then the error's details.
+void ReportDomError(HRESULT hr)
+{
+    ::MessageBoxA(::GetActiveWindow(), "资产元数据xml语法错误", "Warning", MB_OK);
+    IErrorInfo* pInfo = NULL;
+    if (::GetErrorInfo(0, &pInfo) != S_OK)
+        pInfo = NULL;
+    const _com_error error(hr, pInfo);  // takes the reference
+    const _bstr_t source = error.Source(), description = error.Description();
+    CString strText;
+    strText.Format("Code = %08lx,Code meaning = %s,Source = %s,Description = %s", static_cast<unsigned long>(hr),
+                   LPCTSTR(error.ErrorMessage()), source.length() ? LPCSTR(source) : "",
+                   description.length() ? LPCSTR(description) : "");
+    ::MessageBoxA(::GetActiveWindow(), strText, "Error Info", MB_OK);
+}
+
+BOOL HasDocumentElement(IXMLDOMDocument* pDocument)
+{
+    IXMLDOMElement* pRoot = NULL;
+    if (pDocument->get_documentElement(&pRoot) != S_OK || pRoot == NULL)
+        return FALSE;
+    pRoot->Release();
+    return TRUE;
+}
+
+// Writes the text as a new text file; FALSE when it cannot be opened.
+BOOL WriteFallbackFile(const CString& strPath, const CString& strText)
+{
+    FILE* pFile = std::fopen(strPath, "wt");
+    if (pFile == NULL)
+        return FALSE;
+    std::fwrite(LPCTSTR(strText), 1, size_t(strText.GetLength()), pFile);
+    std::fclose(pFile);
+    return TRUE;
+}
+
+}  // namespace
+
+CString CCatalogTreeView::FetchCategoryStructure()
+{
+    COmbrelleDoc* pDoc = GetCatalogDocument();
+    if (pDoc == NULL)
+        return "";
+    if (pDoc->m_pTreeServerClient != NULL) {
+        if (pDoc->m_pTreeServerClient->GetServerUrl() == pDoc->m_strServerUrl)
+            return pDoc->m_strCategoryStructure;
+        // Another server: its structure is not this one's.
+        DropClient(*pDoc);
+    }
+    pDoc->m_pTreeServerClient = new (std::nothrow) CHttpXMlProcess;
+    if (pDoc->m_pTreeServerClient == NULL)
+        return "";
+    BOOL bSet = FALSE;
+    for (int nTry = 0; nTry < kUrlAttempts && !bSet; ++nTry) {
+        bSet = pDoc->m_pTreeServerClient->SetServerUrl(pDoc->m_strServerUrl);
+        if (!bSet && nTry + 1 < kUrlAttempts)
+            ::Sleep(kUrlRetryPause);
+    }
+    if (!bSet) {
+        DropClient(*pDoc);
+        pDoc->m_strCategoryStructure.Empty();
+        return "";
+    }
+    int nStatus = 0;
+    pDoc->m_strCategoryStructure = pDoc->m_pTreeServerClient->QueryAssetMetaDataStruct(nStatus);
+    if (pDoc->m_strCategoryStructure.IsEmpty())
+        DropClient(*pDoc);
+    return pDoc->m_strCategoryStructure;
+}
+
+void CCatalogTreeView::LoadCategoryStructure()
+{
+    IUnknown* pUnknown = NULL;
+    HRESULT hr = ::CoCreateInstance(CLSID_OmbrelleDomDocument, NULL, CLSCTX_ALL, IID_IUnknown,
+                                    reinterpret_cast<void**>(&pUnknown));
+    IXMLDOMDocument* pDocument = NULL;
+    if (SUCCEEDED(hr)) {
+        hr = pUnknown->QueryInterface(IID_OmbrelleXmlDomDocument, reinterpret_cast<void**>(&pDocument));
+        pUnknown->Release();
+    }
+    if (SUCCEEDED(hr))
+        hr = pDocument->put_async(VARIANT_FALSE);
+    if (FAILED(hr)) {
+        // Without a document nothing can be read: the tree keeps its root.
+        ReportDomError(hr);
+        if (pDocument != NULL)
+            pDocument->Release();
+        return;
+    }
+    LoadStructureDocument(pDocument);
+    pDocument->Release();
+}
+
+void CCatalogTreeView::LoadStructureDocument(IXMLDOMDocument* pDocument)
+{
+    const CString strText = static_cast<COmbrelleApp*>(AfxGetApp())->m_strAssetMetaDataStruct;
+    const CString strFolder = static_cast<COmbrelleApp*>(AfxGetApp())->m_strDataFolder;
+    const CString strPath = strFolder + "\\assetmetainfo.xml";
+    if (!LoadXmlText(pDocument, strText) || !HasDocumentElement(pDocument)) {
+        // Written only into the data folder, and deleted once loaded, parsed or not.
+        if (!strFolder.IsEmpty() && WriteFallbackFile(strPath, strText)) {
+            LoadXmlFile(pDocument, strPath);
+            ::DeleteFileA(strPath);
+        }
+        if (!HasDocumentElement(pDocument))
+            return;
+    }
+
+    IXMLDOMNode* pCategory = NULL;
+    BSTR bstrCategory = LoadBstr(IDS_CATALOG_CATEGORY);
+    const HRESULT hr = pDocument->selectSingleNode(bstrCategory, &pCategory);
+    ::SysFreeString(bstrCategory);
+    if (hr != S_OK || pCategory == NULL)
+        return;
+
+    IXMLDOMNode* pPublic = NULL;
+    BSTR bstrPublic = LoadBstr(IDS_CATALOG_PUBLIC_FOLDER);
+    if (pCategory->selectSingleNode(bstrPublic, &pPublic) == S_OK && pPublic != NULL) {
+        ReadFolderElement(pPublic, m_publicNodes, 0);
+        pPublic->Release();
+    }
+    ::SysFreeString(bstrPublic);
+
+    IXMLDOMNodeList* pCatalogs = NULL;
+    BSTR bstrCatalog = LoadBstr(IDS_CATALOG_CATALOG_FOLDER);
+    if (pCategory->selectNodes(bstrCatalog, &pCatalogs) == S_OK && pCatalogs != NULL) {
+        IXMLDOMNode* pCatalog = NULL;
+        for (int nGroup = 0; pCatalogs->nextNode(&pCatalog) == S_OK && pCatalog != NULL; ++nGroup) {
+            ReadFolderElement(pCatalog, m_catalogNodes, nGroup);
+            pCatalog->Release();
+            pCatalog = NULL;
+        }
+        pCatalogs->Release();
+    }
+    ::SysFreeString(bstrCatalog);
+    pCategory->Release();
+}
+
+void CCatalogTreeView::ReadFolderElement(IXMLDOMNode* pElement, CPtrList& nodes, int nGroup)
+{
+    // A folder without its id, parent or name cannot be placed: it is
+    // skipped, the top element with every folder it holds.
+    CString strId, strFatherId, strName;
+    if (!(ReadAttribute(pElement, L"id", strId) || ReadAttribute(pElement, L"ID", strId)) ||
+        !ReadAttribute(pElement, L"FatherId", strFatherId) || !ReadAttribute(pElement, L"name", strName))
+        return;
+    CatalogNode* pTop = new CatalogNode{strId, strFatherId, strName, nGroup};
+    nodes.AddTail(pTop);
+
+    IXMLDOMNodeList* pFolders = NULL;
+    BSTR bstrFolder = LoadBstr(IDS_CATALOG_FOLDER);
+    if (pElement->selectNodes(bstrFolder, &pFolders) == S_OK && pFolders != NULL) {
+        IXMLDOMNode* pFolder = NULL;
+        while (pFolders->nextNode(&pFolder) == S_OK && pFolder != NULL) {
+            if (ReadAttribute(pFolder, L"ID", strId) && ReadAttribute(pFolder, L"FatherId", strFatherId) &&
+                ReadAttribute(pFolder, L"name", strName))
+                nodes.AddTail(new CatalogNode{strId, strFatherId, strName, nGroup});
+            pFolder->Release();
+            pFolder = NULL;
+        }
+        pFolders->Release();
+    }
+    ::SysFreeString(bstrFolder);
+}
