@@ -4,9 +4,9 @@
 
 #include <comdef.h>
 
-#include <cstdio>
 #include <new>
 
+#include "FormFileHelpers.h"
 #include "HttpXMlProcess.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
@@ -81,17 +81,6 @@ BOOL HasDocumentElement(IXMLDOMDocument* pDocument)
     return TRUE;
 }
 
-// Writes the text as a new text file; FALSE when it cannot be opened.
-BOOL WriteFallbackFile(const CString& strPath, const CString& strText)
-{
-    FILE* pFile = std::fopen(strPath, "wt");
-    if (pFile == NULL)
-        return FALSE;
-    std::fwrite(LPCTSTR(strText), 1, size_t(strText.GetLength()), pFile);
-    std::fclose(pFile);
-    return TRUE;
-}
-
 }  // namespace
 
 CString CCatalogTreeView::FetchCategoryStructure()
@@ -156,7 +145,7 @@ void CCatalogTreeView::LoadStructureDocument(IXMLDOMDocument* pDocument)
     const CString strPath = strFolder + "\\assetmetainfo.xml";
     if (!LoadXmlText(pDocument, strText) || !HasDocumentElement(pDocument)) {
         // Written only into the data folder, and deleted once loaded, parsed or not.
-        if (!strFolder.IsEmpty() && WriteFallbackFile(strPath, strText)) {
+        if (!strFolder.IsEmpty() && StoreTextFile(strText, strPath)) {
             LoadXmlFile(pDocument, strPath);
             ::DeleteFileA(strPath);
         }

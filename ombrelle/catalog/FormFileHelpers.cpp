@@ -39,16 +39,22 @@ BOOL PathExists(const CString& strPath)
     return TRUE;
 }
 
-BOOL WriteTextFile(const CString& strText, const CString& strPath)
+BOOL StoreTextFile(const CString& strText, const CString& strPath)
 {
     FILE* pFile = std::fopen(strPath, "wt");
-    if (pFile == NULL) {
-        AfxMessageBox("Unable to open file");
+    if (pFile == NULL)
         return FALSE;
-    }
     const size_t nLength = size_t(strText.GetLength());
     const bool bWritten = std::fwrite(static_cast<LPCTSTR>(strText), 1, nLength, pFile) == nLength;
     return (std::fclose(pFile) == 0) && bWritten;
+}
+
+BOOL WriteTextFile(const CString& strText, const CString& strPath)
+{
+    if (StoreTextFile(strText, strPath))
+        return TRUE;
+    AfxMessageBox("Unable to open file");
+    return FALSE;
 }
 
 CString ReadProfileText(const CString& strFile, const CString& strSection, const CString& strKey,

@@ -15,8 +15,10 @@ CString CurrentFolder();
 CString PrefixCurrentFolder(const CString& strPath);
 // A file or folder matches the path (wild cards allowed).
 BOOL PathExists(const CString& strPath);
-// Creates the file in text mode with the text; "Unable to open file" when it
-// cannot be opened.
+// Creates the file in text mode with the text; FALSE when it cannot be
+// opened or written.
+BOOL StoreTextFile(const CString& strText, const CString& strPath);
+// The same, telling the user "Unable to open file" when it fails.
 BOOL WriteTextFile(const CString& strText, const CString& strPath);
 // The stored value, the default when the key is missing, "" when nothing comes back.
 CString ReadProfileText(const CString& strFile, const CString& strSection, const CString& strKey,

@@ -95,6 +95,16 @@ protected:
 
     void ReplyStructure(const std::string& xml) { Backend("reply\tAssetMetaDataStruct\t" + xml); }
 
+    // Logged in, the stand-in answering with the structure, the tree opened.
+    CCatalogTreeView* OpenTreeOf(const std::string& xml)
+    {
+        StartLoggedIn();
+        if (HasFatalFailure())
+            return nullptr;
+        ReplyStructure(xml);
+        return OpenTree();
+    }
+
     CFrameWnd* m_frame = nullptr;
 };
 
@@ -175,9 +185,7 @@ class CatalogTreeShapeTest : public CatalogTreeTest, public ::testing::WithParam
 
 TEST_P(CatalogTreeShapeTest, BuildsTheTree)
 {
-    StartLoggedIn();
-    ReplyStructure(GetParam().xml);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(GetParam().xml);
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(Dump(*view), std::string("所有资产分类 0 0\n") + GetParam().tree);
 }
@@ -215,9 +223,7 @@ const char kIdsStructure[] =
 
 TEST_F(CatalogTreeTest, CheckedIdsAreJoinedInTreeOrder)
 {
-    StartLoggedIn();
-    ReplyStructure(kIdsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kIdsStructure);
     ASSERT_NE(view, nullptr);
     CTreeCtrl& tree = view->GetTreeCtrl();
     EXPECT_EQ(view->GetCheckedIds(), "");
@@ -230,9 +236,7 @@ TEST_F(CatalogTreeTest, CheckedIdsAreJoinedInTreeOrder)
 
 TEST_F(CatalogTreeTest, SetCheckedIdsChecksExactlyTheListedOnes)
 {
-    StartLoggedIn();
-    ReplyStructure(kIdsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kIdsStructure);
     ASSERT_NE(view, nullptr);
     // The list and the ids it checks, in tree order.
     const std::pair<const char*, const char*> cases[] = {
@@ -248,9 +252,7 @@ TEST_F(CatalogTreeTest, SetCheckedIdsChecksExactlyTheListedOnes)
 
 TEST_F(CatalogTreeTest, ClickOnTheStateIconTogglesOnlyThatItem)
 {
-    StartLoggedIn();
-    ReplyStructure(kIdsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kIdsStructure);
     ASSERT_NE(view, nullptr);
     CTreeCtrl& tree = view->GetTreeCtrl();
     tree.Expand(tree.GetRootItem(), TVE_EXPAND);
@@ -283,9 +285,7 @@ TEST_F(CatalogTreeTest, ClickOnTheStateIconTogglesOnlyThatItem)
 
 TEST_F(CatalogTreeTest, ExpandingClearsTheHighlightAndKeepsTheChecks)
 {
-    StartLoggedIn();
-    ReplyStructure(kIdsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kIdsStructure);
     ASSERT_NE(view, nullptr);
     CTreeCtrl& tree = view->GetTreeCtrl();
     view->SetCheckedIds("7");
@@ -312,9 +312,7 @@ const char kGroupsStructure[] =
 
 TEST_F(CatalogTreeTest, AGroupWithoutACheckIsNamed)
 {
-    StartLoggedIn();
-    ReplyStructure(kGroupsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kGroupsStructure);
     ASSERT_NE(view, nullptr);
     view->SetCheckedIds("21");
     auto& message = Gui().Expect("").Press(IDOK);
@@ -324,9 +322,7 @@ TEST_F(CatalogTreeTest, AGroupWithoutACheckIsNamed)
 
 TEST_F(CatalogTreeTest, EveryCatalogueGroupCheckedIsEnoughWithoutThePublicOne)
 {
-    StartLoggedIn();
-    ReplyStructure(kGroupsStructure);
-    CCatalogTreeView* view = OpenTree();
+    CCatalogTreeView* view = OpenTreeOf(kGroupsStructure);
     ASSERT_NE(view, nullptr);
     view->SetCheckedIds("11;20");
     EXPECT_TRUE(view->HasCheckedItems());
