@@ -4,9 +4,11 @@
 
 #include "CatalogTreeView.h"
 #include "GuiDriver.h"
+#include "Network.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
 #include "ProgramFolder.h"
+#include "ServerSession.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -361,6 +363,18 @@ TEST_F(CatalogTreeTest, NoStructureMeansNoTree)
     Backend("clear");
     Backend("stop");
     EXPECT_EQ(OpenTree(), nullptr);
+    EXPECT_EQ(Doc()->m_pTreeServerClient, nullptr);
+}
+
+TEST_F(CatalogTreeTest, WithoutALogInTheLogInsMessageComesFirst)
+{
+    StartWithServer();
+    Doc()->m_strServerUrl = ("http://127.0.0.1:" + std::to_string(testsupport::FreeTcpPort()) + "/").c_str();
+    RememberedUploadUser = kUser;
+    RememberedUploadPassword = kPassword;
+    auto& cannotConnect = Gui().Expect("").Press(IDOK);
+    EXPECT_EQ(OpenTree(), nullptr);
+    EXPECT_TRUE(cannotConnect.HasText("不能连接到服务器，无法验证登录信息"));
     EXPECT_EQ(Doc()->m_pTreeServerClient, nullptr);
 }
 
