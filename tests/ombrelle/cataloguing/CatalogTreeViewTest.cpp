@@ -4,6 +4,7 @@
 
 #include "CatalogTreeView.h"
 #include "GuiDriver.h"
+#include "XmlReading.h"
 #include "Network.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -58,7 +60,7 @@ protected:
 
     // The view in a frame of its own with the client's document, as the
     // cataloguing frame makes it; NULL when its creation failed.
-    CCatalogTreeView* OpenTree()
+    CCatalogTreeView* OpenTree(const std::function<void()>& beforeInitialUpdate = nullptr)
     {
         CloseTree();
         m_frame = new CFrameWnd;
@@ -74,6 +76,8 @@ protected:
             return nullptr;
         m_frame->RecalcLayout();
         CCatalogTreeView* tree = static_cast<CCatalogTreeView*>(view);
+        if (beforeInitialUpdate)
+            beforeInitialUpdate();
         tree->OnInitialUpdate();
         Pump();
         return tree;
@@ -213,6 +217,53 @@ TEST_F(CatalogTreeTest, TextsThatNeverParseLeaveTheRootAloneAndNoFile)
     EXPECT_EQ(::GetFileAttributesA((std::string(GetProgramFolder()) + "assetmetainfo.xml").c_str()),
               INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesA("assetmetainfo.xml"), INVALID_FILE_ATTRIBUTES);
+}
+
+// A class factory that makes nothing, registered in place of the DOM
+// document's for this thread only.
+class RefusingFactory : public IClassFactory {
+public:
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
+    {
+        if (iid != IID_IUnknown && iid != IID_IClassFactory) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = this;
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP CreateInstance(IUnknown*, REFIID, void** object) override
+    {
+        *object = nullptr;
+        return E_OUTOFMEMORY;
+    }
+    STDMETHODIMP LockServer(BOOL) override { return S_OK; }
+};
+
+TEST_F(CatalogTreeTest, WithoutADomDocumentBothMessagesComeAndOnlyTheRootStays)
+{
+    StartLoggedIn();
+    RefusingFactory factory;
+    DWORD cookie = 0;
+    auto& warning = Gui().Expect("Warning").Press(IDOK);
+    auto& details = Gui().Expect("Error Info").Press(IDOK);
+    CCatalogTreeView* view = OpenTree([&] {
+        ASSERT_EQ(::CoRegisterClassObject(CLSID_OmbrelleDomDocument, &factory, CLSCTX_INPROC_SERVER,
+                                          REGCLS_MULTIPLEUSE, &cookie),
+                  S_OK);
+    });
+    if (cookie != 0)
+        ::CoRevokeClassObject(cookie);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(warning.HasText("资产元数据xml语法错误"));
+    ASSERT_EQ(details.Texts().empty(), false);
+    bool found = false;
+    for (const std::string& text : details.Texts())
+        found = found || text.rfind("Code = 8007000e,Code meaning = ", 0) == 0;
+    EXPECT_TRUE(found);
+    EXPECT_EQ(Dump(*view), "所有资产分类 0 0\n");
 }
 
 // ---------------------------------------------------------------------------
