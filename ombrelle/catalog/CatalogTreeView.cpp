@@ -156,7 +156,9 @@ HTREEITEM CCatalogTreeView::InsertFolderItem(const CatalogNode& node, HTREEITEM 
     HTREEITEM hItem = m_tree.InsertItem(node.name, 0, 0, hParent, TVI_LAST);
     if (hItem != NULL) {
         SetStateImage(m_tree, hItem, kUnchecked);
-        m_tree.SetItemData(hItem, DWORD_PTR(std::atoi(node.id)));
+        // The id's leading digits as atoi reads them; strtol saturates where
+        // atoi's overflow would be undefined.
+        m_tree.SetItemData(hItem, DWORD_PTR(std::strtol(node.id, NULL, 10)));
     }
     return hItem;
 }

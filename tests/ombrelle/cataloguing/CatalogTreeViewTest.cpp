@@ -169,6 +169,10 @@ const ShapeCase kShapes[] = {
      "<Category><CatalogFolder id=\"x1\" FatherId=\"-1\" name=\"无号\"><folder ID=\"12ab\" FatherId=\"x1\" name=\"半号\"/>"
      "</CatalogFolder></Category>",
      " 无号 0 2\n  半号 12 2\n"},
+    {"IdsBeyondIntStopAtItsEnds",
+     "<Category><CatalogFolder id=\"99999999999\" FatherId=\"-1\" name=\"大\"><folder ID=\"-99999999999\" "
+     "FatherId=\"99999999999\" name=\"小\"/></CatalogFolder></Category>",
+     " 大 2147483647 2\n  小 -2147483648 2\n"},
     {"IncompleteElementsAreSkippedWithTheirFolders",
      "<Category><CatalogFolder FatherId=\"-1\" name=\"无编号\"><folder ID=\"2\" FatherId=\"1\" name=\"随之\"/></CatalogFolder>"
      "<CatalogFolder id=\"3\" name=\"无父\"><folder ID=\"4\" FatherId=\"3\" name=\"随之\"/></CatalogFolder>"
