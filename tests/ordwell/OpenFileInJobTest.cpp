@@ -251,7 +251,8 @@ TEST_F(OpenFileInJob, APathOf300CharactersIsListedAndChosenWhole)
     std::string path = m_dir.File("");
     while (path.size() + 2 + 9 <= 300)
         path += ".\\";
-    const std::string name = path.size() + 9 == 300 ? "long1.tif" : "long.tif";
+    // Nine or ten characters are left, whatever the length of the folder.
+    const std::string name = std::string(300 - path.size() - 4, 'n') + ".tif";
     ASSERT_TRUE(testsupport::WriteFileBytes(m_dir.File(name), GreyPicture(30, 30)));
     path += name;
     ASSERT_EQ(300u, path.size());
