@@ -71,6 +71,9 @@ protected:
     afx_msg void OnSelchangeInkfoldSelectInk();
     afx_msg void OnChangeInkfoldUca();
     afx_msg void OnChangeInkfoldTotalink();
+    afx_msg void OnInkfoldOption();
+    afx_msg void OnInkfoldUcr();
+    afx_msg void OnInkfoldColor();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -84,6 +87,8 @@ private:
     BOOL ReadEditInRange(int nID, int nMin, int nMax, UINT nIDMessage, int& value);
     // Recomputes the curves and has them painted again.
     void Redraw();
+    // Runs a sub-dialog with Inkfold's resources current.
+    INT_PTR RunSubDialog(CDialog& dialog);
     // Writes "dto.cvt" from the open chart; FALSE after a message.
     BOOL WriteConversionTable(FILE* pChart);
 

@@ -33,3 +33,27 @@
 #define IDC_INKFOLD_UCA 1071
 #define IDC_INKFOLD_SELECT_INK 1073
 #define IDC_INKFOLD_CURVE 1074
+
+// The stage options
+#define IDD_SEP_OPTION 1010
+#define IDC_OPTION_INGRAY 1021
+#define IDC_OPTION_BLACK 1024
+#define IDC_OPTION_COLOR 1027
+#define IDC_OPTION_UCR 1033
+#define IDC_OPTION_TOTALINK 1035
+#define IDC_OPTION_OUTGRAY 1037
+
+// Under-colour removal
+#define IDD_UCR 1011
+#define IDC_UCR_C_START 1019
+#define IDC_UCR_C_AMOUNT 1020
+#define IDC_UCR_M_START 1023
+#define IDC_UCR_M_AMOUNT 1026
+#define IDC_UCR_Y_START 1029
+#define IDC_UCR_Y_AMOUNT 1032
+
+// Colour correction: rows r, g, b (levels) from 1093 and c, m, y (percent)
+// from 1075, six columns C, M, Y, R, G, B each
+#define IDD_COLOR_CORRECT 1012
+#define IDC_COLOR_PERCENT_FIRST 1075
+#define IDC_COLOR_LEVEL_FIRST 1093

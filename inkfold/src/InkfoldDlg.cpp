@@ -68,6 +68,9 @@ BEGIN_MESSAGE_MAP(CInkfoldDlg, CDialog)
     ON_CBN_SELCHANGE(IDC_INKFOLD_SELECT_INK, OnSelchangeInkfoldSelectInk)
     ON_EN_CHANGE(IDC_INKFOLD_UCA, OnChangeInkfoldUca)
     ON_EN_CHANGE(IDC_INKFOLD_TOTALINK, OnChangeInkfoldTotalink)
+    ON_BN_CLICKED(IDC_INKFOLD_OPTION, OnInkfoldOption)
+    ON_BN_CLICKED(IDC_INKFOLD_UCR, OnInkfoldUcr)
+    ON_BN_CLICKED(IDC_INKFOLD_COLOR, OnInkfoldColor)
 END_MESSAGE_MAP()
 
 CString CInkfoldDlg::ColorFile(const char* pszName) const

@@ -142,6 +142,12 @@ testsupport::WindowExpectation& InkfoldDialogTest::ExpectWindow()
     return testsupport::Gui().Expect("");
 }
 
+testsupport::WindowExpectation& InkfoldDialogTest::ExpectDialog(const std::string& caption)
+{
+    DialogShown();
+    return testsupport::Gui().Expect(caption);
+}
+
 int InkfoldDialogTest::Run(const std::function<void(CInkfoldDlg&)>& script)
 {
     m_dlg.reset(new CInkfoldDlg(NULL, &m_table[0], &m_program[0]));

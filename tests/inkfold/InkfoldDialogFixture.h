@@ -65,6 +65,8 @@ protected:
     // separation dialog (the GUI driver matches windows to expectations in
     // the order they were made).
     testsupport::WindowExpectation& ExpectWindow();
+    // Expects a sub-dialog by its caption, after the separation dialog.
+    testsupport::WindowExpectation& ExpectDialog(const std::string& caption);
 
     // Runs a new dialog modally; script runs once it is shown, inside its
     // modal loop, and the dialog is then cancelled unless the script ended
