@@ -74,6 +74,7 @@ protected:
     afx_msg void OnInkfoldOption();
     afx_msg void OnInkfoldUcr();
     afx_msg void OnInkfoldColor();
+    afx_msg void OnInkfoldGcr();
     DECLARE_MESSAGE_MAP()
 
 private:

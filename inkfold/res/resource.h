@@ -57,3 +57,8 @@
 #define IDD_COLOR_CORRECT 1012
 #define IDC_COLOR_PERCENT_FIRST 1075
 #define IDC_COLOR_LEVEL_FIRST 1093
+
+// Grey-component replacement preview
+#define IDD_GCR 1017
+#define IDC_GCR_AMOUNT 1072
+#define IDC_GCR_CURVE 1074

@@ -71,6 +71,7 @@ BEGIN_MESSAGE_MAP(CInkfoldDlg, CDialog)
     ON_BN_CLICKED(IDC_INKFOLD_OPTION, OnInkfoldOption)
     ON_BN_CLICKED(IDC_INKFOLD_UCR, OnInkfoldUcr)
     ON_BN_CLICKED(IDC_INKFOLD_COLOR, OnInkfoldColor)
+    ON_BN_CLICKED(IDC_INKFOLD_GCR, OnInkfoldGcr)
 END_MESSAGE_MAP()
 
 CString CInkfoldDlg::ColorFile(const char* pszName) const

@@ -3,6 +3,7 @@
 #include "InkfoldDlg.h"
 
 #include "ColorCorrectDlg.h"
+#include "GcrDlg.h"
 #include "InkfoldResourceScope.h"
 #include "SepOptionDlg.h"
 #include "UcrDlg.h"
@@ -60,4 +61,12 @@ void CInkfoldDlg::OnInkfoldColor()
     m_model.EstimateGains();
     m_model.FitColorCorrection();
     m_model.RefineColorTargets();
+}
+
+// No control of the template sends this command; the preview hands nothing
+// back.
+void CInkfoldDlg::OnInkfoldGcr()
+{
+    CGcrDlg dialog(this, &m_model);
+    RunSubDialog(dialog);
 }

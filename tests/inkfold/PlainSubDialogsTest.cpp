@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ColorCorrectDlg.h"
+#include "GcrDlg.h"
 #include "GuiDriver.h"
 #include "SeparationFixtures.h"
 #include "resource.h"
@@ -242,6 +243,81 @@ const BadCell kBadCells[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cells, ColorCorrectRangeTest, ::testing::ValuesIn(kBadCells),
                          [](const ::testing::TestParamInfo<BadCell>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace inktest
+
+namespace inktest {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Grey-component replacement preview (no control sends its command)
+
+void OpenGcr(CInkfoldDlg& dlg)
+{
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_INKFOLD_GCR, BN_CLICKED), 0);
+}
+
+TEST_F(InkfoldDialogTest, GcrPreviewsTheBalanceAndItsAmountChangesNothing)
+{
+    CSeparationModel opened;
+    const CGcrDlg* pSeen = nullptr;
+    auto& gcr = ExpectDialog("灰色替代GCR")
+                    .Run([&opened, &pSeen](HWND window) {
+                        const auto* pDlg = static_cast<const CGcrDlg*>(CWnd::FromHandlePermanent(window));
+                        ASSERT_NE(pDlg, nullptr);
+                        for (int ch = 0; ch < 3; ++ch)
+                            for (int i = 0; i < 256; ++i) {
+                                const int t = i - static_cast<int>((255 - opened.m_nBlackTable[255 - i]) *
+                                                                   opened.m_fBlackLevel * 0.1);
+                                ASSERT_GE(t, 0) << "the fixture's black stays inside the tables";
+                                ASSERT_EQ(pDlg->m_nPreview[ch][i], 255 - opened.m_nOutBalTable[ch][255 - t])
+                                    << ch << "," << i;
+                            }
+                        pSeen = pDlg;
+                    })
+                    .SetText(IDC_GCR_AMOUNT, "100")
+                    .Press(IDOK);
+    Run([&opened](CInkfoldDlg& dlg) {
+        // A gentle black: the preview stays inside its tables.
+        dlg.m_model.m_fBlackLevel = 2.0f;
+        opened = dlg.m_model;
+        OpenGcr(dlg);
+        ExpectSameParameters(dlg.m_model, opened);
+        EXPECT_EQ(dlg.m_model.m_nUca, opened.m_nUca);
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(dlg.m_model.m_nGcrTable[i], opened.m_nGcrTable[i]);
+    });
+    EXPECT_TRUE(gcr.Seen());
+    EXPECT_NE(pSeen, nullptr);
+}
+
+// A black table that takes more than the grey holds would drive the preview
+// below 0: it stops at the balance table's first entry.
+TEST_F(InkfoldDialogTest, GcrPreviewBelowZeroStaysInsideItsTables)
+{
+    CSeparationModel opened;
+    auto& gcr = ExpectDialog("灰色替代GCR")
+                    .Run([&opened](HWND window) {
+                        const auto* pDlg = static_cast<const CGcrDlg*>(CWnd::FromHandlePermanent(window));
+                        ASSERT_NE(pDlg, nullptr);
+                        ::RedrawWindow(window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+                        for (int ch = 0; ch < 3; ++ch)
+                            for (int i = 0; i < 256; ++i)
+                                ASSERT_EQ(pDlg->m_nPreview[ch][i], 255 - opened.m_nOutBalTable[ch][255]) << ch << "," << i;
+                        for (int i = 0; i < 149; ++i)
+                            ASSERT_LE(pDlg->PlotHeight(1, i, 149), 149);
+                    })
+                    .Press(IDCANCEL);
+    Run([&opened](CInkfoldDlg& dlg) {
+        for (int i = 0; i < 256; ++i)
+            dlg.m_model.m_nBlackTable[i] = 0;
+        dlg.m_model.m_fBlackLevel = 10.0f;
+        opened = dlg.m_model;
+        OpenGcr(dlg);
+    });
+    EXPECT_TRUE(gcr.Seen());
+}
 
 }  // namespace
 }  // namespace inktest
