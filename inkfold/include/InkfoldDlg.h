@@ -75,6 +75,7 @@ protected:
     afx_msg void OnInkfoldUcr();
     afx_msg void OnInkfoldColor();
     afx_msg void OnInkfoldGcr();
+    afx_msg void OnInkfoldBlack();
     DECLARE_MESSAGE_MAP()
 
 private:

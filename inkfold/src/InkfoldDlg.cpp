@@ -72,6 +72,7 @@ BEGIN_MESSAGE_MAP(CInkfoldDlg, CDialog)
     ON_BN_CLICKED(IDC_INKFOLD_UCR, OnInkfoldUcr)
     ON_BN_CLICKED(IDC_INKFOLD_COLOR, OnInkfoldColor)
     ON_BN_CLICKED(IDC_INKFOLD_GCR, OnInkfoldGcr)
+    ON_BN_CLICKED(IDC_INKFOLD_BLACK, OnInkfoldBlack)
 END_MESSAGE_MAP()
 
 CString CInkfoldDlg::ColorFile(const char* pszName) const

@@ -2,6 +2,7 @@
 // they return to the model.
 #include "InkfoldDlg.h"
 
+#include "BlackGenDlg.h"
 #include "ColorCorrectDlg.h"
 #include "GcrDlg.h"
 #include "InkfoldResourceScope.h"
@@ -69,4 +70,16 @@ void CInkfoldDlg::OnInkfoldGcr()
 {
     CGcrDlg dialog(this, &m_model);
     RunSubDialog(dialog);
+}
+
+// The mode switch has reached the model already; the curve itself only on OK.
+void CInkfoldDlg::OnInkfoldBlack()
+{
+    CBlackGenDlg dialog(this, &m_model);
+    if (RunSubDialog(dialog) != IDOK)
+        return;
+    dialog.StoreBlackCurve(m_model);
+    if (m_model.m_nSwitch[9] != 0 && m_model.m_nUcrControl == 0)
+        m_model.BuildGcrTable();
+    Redraw();
 }
