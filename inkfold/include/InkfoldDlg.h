@@ -76,6 +76,7 @@ protected:
     afx_msg void OnInkfoldColor();
     afx_msg void OnInkfoldGcr();
     afx_msg void OnInkfoldBlack();
+    afx_msg void OnInkfoldLever();
     DECLARE_MESSAGE_MAP()
 
 private:

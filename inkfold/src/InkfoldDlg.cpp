@@ -73,6 +73,7 @@ BEGIN_MESSAGE_MAP(CInkfoldDlg, CDialog)
     ON_BN_CLICKED(IDC_INKFOLD_COLOR, OnInkfoldColor)
     ON_BN_CLICKED(IDC_INKFOLD_GCR, OnInkfoldGcr)
     ON_BN_CLICKED(IDC_INKFOLD_BLACK, OnInkfoldBlack)
+    ON_BN_CLICKED(IDC_INKFOLD_LEVER, OnInkfoldLever)
 END_MESSAGE_MAP()
 
 CString CInkfoldDlg::ColorFile(const char* pszName) const

@@ -2,6 +2,7 @@
 // they return to the model.
 #include "InkfoldDlg.h"
 
+#include "AdjustLevelDlg.h"
 #include "BlackGenDlg.h"
 #include "ColorCorrectDlg.h"
 #include "GcrDlg.h"
@@ -64,11 +65,18 @@ void CInkfoldDlg::OnInkfoldColor()
     m_model.RefineColorTargets();
 }
 
-// No control of the template sends this command; the preview hands nothing
-// back.
+// No control of the template sends this command or the next; the preview
+// hands nothing back.
 void CInkfoldDlg::OnInkfoldGcr()
 {
     CGcrDlg dialog(this, &m_model);
+    RunSubDialog(dialog);
+}
+
+// The level dialog has written the model itself.
+void CInkfoldDlg::OnInkfoldLever()
+{
+    CAdjustLevelDlg dialog(this, &m_model);
     RunSubDialog(dialog);
 }
 
