@@ -58,6 +58,9 @@ public:
     // Table helpers, also used by the dialogs on their own plot tables.
     static void LinearSegment(int* table, int x0, int x1, int y0, int y1, int cap);
     void GrayToTable(const int* column, int* table, int n, int cap) const;
+    // Entries 0..cap from n steps spread evenly. Departs from the plain
+    // joining of neighbours for n = 1, which gives a flat line at row[0];
+    // n < 1 writes nothing.
     static void BalanceToTable(const int* row, int* table, int n, int cap);
     static void FivePointCurve(int* table, int n, const int* xs, const int* ys);
     static void MakeToneCurve(int* table, int dark, int mid, int light);

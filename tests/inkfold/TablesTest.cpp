@@ -62,12 +62,33 @@ TEST(InkfoldTables, BalanceRowSpreadsEvenly)
     EXPECT_EQ(table[0], 0);
     EXPECT_EQ(table[255], CSeparationCore::PercentToLevel(3));
 
+    // One step is a flat line at its value; none writes nothing.
+    int flat[256];
+    for (int i = 0; i < 256; ++i)
+        flat[i] = 77;
+    CSeparationCore::BalanceToTable(model.m_nBalance[0] + 5, flat, 1, 255);
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(flat[i], model.m_nBalance[0][5]) << i;
     int untouched[256];
     for (int i = 0; i < 256; ++i)
         untouched[i] = 77;
-    CSeparationCore::BalanceToTable(model.m_nBalance[0], untouched, 1, 255);
+    CSeparationCore::BalanceToTable(model.m_nBalance[0], untouched, 0, 255);
     for (int i = 0; i < 256; ++i)
         ASSERT_EQ(untouched[i], 77);
+}
+
+// A balance count of 1 (a ".par" may hold it) builds the flat line too.
+TEST(InkfoldTables, OneBalanceStepBuildsAFlatOutputBalance)
+{
+    CSeparationCore model;
+    model.m_nSwitch[7] = 1;
+    model.m_nBalanceCount = 1;
+    for (int ch = 0; ch < 3; ++ch)
+        model.m_nOutBalSource[ch] = 1;
+    model.BuildTables();
+    for (int ch = 0; ch < 3; ++ch)
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ(model.m_nOutBalTable[ch][i], model.m_nBalance[ch][0]) << ch << "," << i;
 }
 
 TEST(InkfoldTables, FivePointCurveThroughItsPoints)

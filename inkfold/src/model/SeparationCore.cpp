@@ -134,8 +134,15 @@ void CSeparationCore::BalanceToTable(const int* row, int* table, int n, int cap)
 {
     if (n > kStepEntries)
         n = kStepEntries;
-    if (n < 2)
+    if (n < 1)
         return;
+    // One step has nothing to join: its value over the whole table, not a
+    // table left as it was.
+    if (n == 1) {
+        for (int i = 0; i <= cap; ++i)
+            table[i] = row[0];
+        return;
+    }
     for (int k = 0; k + 1 < n; ++k)
         LinearSegment(table, k * cap / (n - 1), (k + 1) * cap / (n - 1), row[k], row[k + 1], cap);
 }
