@@ -67,18 +67,6 @@ void OpenLevel(CInkfoldDlg& dlg)
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_INKFOLD_LEVER, BN_CLICKED), 0);
 }
 
-bool Enabled(HWND window, int id)
-{
-    return ::IsWindowEnabled(::GetDlgItem(window, id)) != FALSE;
-}
-
-std::string Text(HWND window, int id)
-{
-    char text[32] = "";
-    ::GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
 TEST_F(InkfoldDialogTest, LevelEditsShowTheAmountsAndCmyDisablesThem)
 {
     auto& level = ExpectDialog("设置调整层次曲线参数")
@@ -89,11 +77,11 @@ TEST_F(InkfoldDialogTest, LevelEditsShowTheAmountsAndCmyDisablesThem)
                       })
                       .SelectItem(IDC_LEVEL_INK, "C")
                       .Run([](HWND window) {
-                          EXPECT_EQ(Text(window, IDC_LEVEL_DARK), "100");
-                          EXPECT_EQ(Text(window, IDC_LEVEL_MIDDLE), "0");
-                          EXPECT_EQ(Text(window, IDC_LEVEL_BRIGHT), "-100");
+                          EXPECT_EQ(ItemText(window, IDC_LEVEL_DARK), "100");
+                          EXPECT_EQ(ItemText(window, IDC_LEVEL_MIDDLE), "0");
+                          EXPECT_EQ(ItemText(window, IDC_LEVEL_BRIGHT), "-100");
                           EXPECT_TRUE(Enabled(window, IDC_LEVEL_DARK));
-                          EXPECT_EQ(::IsDlgButtonChecked(window, IDC_LEVEL_DATA), BST_CHECKED);
+                          EXPECT_TRUE(Checked(window, IDC_LEVEL_DATA));
                           EXPECT_EQ(LevelDialog(window).SelectedInk(), 1);
                       })
                       .SelectItem(IDC_LEVEL_INK, "CMY")
@@ -159,7 +147,7 @@ TEST_F(InkfoldDialogTest, LevelHandleMovesStayInTheModelAfterCancel)
                       .Run([&handles, &shownPlot](HWND window) {
                           CAdjustLevelDlg& box = LevelDialog(window);
                           shownPlot = box.Plot();
-                          EXPECT_EQ(::IsDlgButtonChecked(window, IDC_LEVEL_CURVE_MODE), BST_CHECKED);
+                          EXPECT_TRUE(Checked(window, IDC_LEVEL_CURVE_MODE));
                           const int x = shownPlot.OriginX() + shownPlot.HandleX(1);
                           const int y = shownPlot.BaselineY() - box.Handles()[1];
                           ::SendMessage(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

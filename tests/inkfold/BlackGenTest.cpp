@@ -117,8 +117,8 @@ TEST_F(InkfoldDialogTest, BlackCurveModeStaysInTheModelAfterCancel)
     auto& black = ExpectDialog("设置黑版参数")
                       .Check(IDC_BLACK_CURVE_MODE)
                       .Run([](HWND window) {
-                          EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_BLACK_LEVEL)));
-                          EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_BLACK_END)));
+                          EXPECT_FALSE(Enabled(window, IDC_BLACK_LEVEL));
+                          EXPECT_FALSE(Enabled(window, IDC_BLACK_END));
                       })
                       .Press(IDCANCEL);
     Run([](CInkfoldDlg& dlg) {

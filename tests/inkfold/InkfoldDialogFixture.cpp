@@ -66,6 +66,23 @@ std::string ItemText(CDialog& dlg, int controlId)
     return static_cast<const char*>(text);
 }
 
+std::string ItemText(HWND window, int controlId)
+{
+    char text[64] = "";
+    ::GetDlgItemTextA(window, controlId, text, sizeof text);
+    return text;
+}
+
+bool Checked(HWND window, int controlId)
+{
+    return ::IsDlgButtonChecked(window, controlId) == BST_CHECKED;
+}
+
+bool Enabled(HWND window, int controlId)
+{
+    return ::IsWindowEnabled(::GetDlgItem(window, controlId)) != FALSE;
+}
+
 void SelectInk(CInkfoldDlg& dlg, int index)
 {
     dlg.m_cmbSelectInk.SetCurSel(index);

@@ -26,6 +26,10 @@ void Click(CDialog& dlg, int controlId);
 // returns.
 void SetItemText(CDialog& dlg, int controlId, const std::string& text);
 std::string ItemText(CDialog& dlg, int controlId);
+// The same for a sub-dialog the GUI driver hands over as a window.
+std::string ItemText(HWND window, int controlId);
+bool Checked(HWND window, int controlId);
+bool Enabled(HWND window, int controlId);
 // Selects a list item as the user does: the selection handler runs.
 void SelectInk(CInkfoldDlg& dlg, int index);
 

@@ -13,18 +13,6 @@
 namespace inktest {
 namespace {
 
-bool Checked(HWND window, int id)
-{
-    return ::IsDlgButtonChecked(window, id) == BST_CHECKED;
-}
-
-std::string WindowItemText(HWND window, int id)
-{
-    char text[64] = "";
-    ::GetDlgItemTextA(window, id, text, sizeof text);
-    return text;
-}
-
 // ---------------------------------------------------------------------------
 // Stage options
 
@@ -95,9 +83,9 @@ TEST_F(InkfoldDialogTest, UcrShowsTheModelsValuesAndStoresThemOnOk)
 {
     auto& ucr = ExpectDialog("设置底色去除参数")
                     .Run([](HWND window) {
-                        EXPECT_EQ(WindowItemText(window, IDC_UCR_C_START), "11");
-                        EXPECT_EQ(WindowItemText(window, IDC_UCR_M_AMOUNT), "22");
-                        EXPECT_EQ(WindowItemText(window, IDC_UCR_Y_START), "33");
+                        EXPECT_EQ(ItemText(window, IDC_UCR_C_START), "11");
+                        EXPECT_EQ(ItemText(window, IDC_UCR_M_AMOUNT), "22");
+                        EXPECT_EQ(ItemText(window, IDC_UCR_Y_START), "33");
                     })
                     .SetText(IDC_UCR_C_AMOUNT, "100")
                     .SetText(IDC_UCR_M_START, "0")
@@ -144,11 +132,11 @@ TEST_F(InkfoldDialogTest, ColorCorrectionShowsLevelsAndTargetPercentages)
     auto& table = ExpectDialog("设置颜色校正参数")
                       .Run([](HWND window) {
                           // Row r, column G: the stored level as it is.
-                          EXPECT_EQ(WindowItemText(window, IDC_COLOR_LEVEL_FIRST + 4), "77");
+                          EXPECT_EQ(ItemText(window, IDC_COLOR_LEVEL_FIRST + 4), "77");
                           // Row c: levels 0, 255 and 127 are 100, 0 and 50 percent.
-                          EXPECT_EQ(WindowItemText(window, IDC_COLOR_PERCENT_FIRST + 0), "100");
-                          EXPECT_EQ(WindowItemText(window, IDC_COLOR_PERCENT_FIRST + 1), "0");
-                          EXPECT_EQ(WindowItemText(window, IDC_COLOR_PERCENT_FIRST + 5), "50");
+                          EXPECT_EQ(ItemText(window, IDC_COLOR_PERCENT_FIRST + 0), "100");
+                          EXPECT_EQ(ItemText(window, IDC_COLOR_PERCENT_FIRST + 1), "0");
+                          EXPECT_EQ(ItemText(window, IDC_COLOR_PERCENT_FIRST + 5), "50");
                       })
                       .Press(IDCANCEL);
     Run([](CInkfoldDlg& dlg) {
