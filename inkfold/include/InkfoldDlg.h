@@ -77,6 +77,8 @@ protected:
     afx_msg void OnInkfoldGcr();
     afx_msg void OnInkfoldBlack();
     afx_msg void OnInkfoldLever();
+    afx_msg void OnInkfoldIngray();
+    afx_msg void OnInkfoldOutgray();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -74,6 +74,8 @@ BEGIN_MESSAGE_MAP(CInkfoldDlg, CDialog)
     ON_BN_CLICKED(IDC_INKFOLD_GCR, OnInkfoldGcr)
     ON_BN_CLICKED(IDC_INKFOLD_BLACK, OnInkfoldBlack)
     ON_BN_CLICKED(IDC_INKFOLD_LEVER, OnInkfoldLever)
+    ON_BN_CLICKED(IDC_INKFOLD_INGRAY, OnInkfoldIngray)
+    ON_BN_CLICKED(IDC_INKFOLD_OUTGRAY, OnInkfoldOutgray)
 END_MESSAGE_MAP()
 
 CString CInkfoldDlg::ColorFile(const char* pszName) const

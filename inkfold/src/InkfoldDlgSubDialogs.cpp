@@ -6,6 +6,7 @@
 #include "BlackGenDlg.h"
 #include "ColorCorrectDlg.h"
 #include "GcrDlg.h"
+#include "GrayBalanceDlg.h"
 #include "InkfoldResourceScope.h"
 #include "SepOptionDlg.h"
 #include "UcrDlg.h"
@@ -90,4 +91,19 @@ void CInkfoldDlg::OnInkfoldBlack()
     if (m_model.m_nSwitch[9] != 0 && m_model.m_nUcrControl == 0)
         m_model.BuildGcrTable();
     Redraw();
+}
+
+// The balance dialogs write the model's tables on OK themselves.
+void CInkfoldDlg::OnInkfoldIngray()
+{
+    CInputBalanceDlg dialog(this, &m_model);
+    if (RunSubDialog(dialog) == IDOK)
+        Redraw();
+}
+
+void CInkfoldDlg::OnInkfoldOutgray()
+{
+    COutputBalanceDlg dialog(this, &m_model);
+    if (RunSubDialog(dialog) == IDOK)
+        Redraw();
 }
