@@ -44,6 +44,9 @@ public:
     void HandlesFromCurve(const std::vector<int>& curve, int* heights) const;
     // The display curve through the five handles.
     void CurveFromHandles(const int* heights, std::vector<int>& curve) const;
+    // Handle 1..5 dragged to the pointer at y, and the curve through the
+    // handles anew.
+    void DragHandle(int handle, int y, int* heights, std::vector<int>& curve) const;
 
 private:
     // W - 1, kept at 1 or more so that a frame too narrow to plot in divides

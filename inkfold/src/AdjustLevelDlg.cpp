@@ -220,8 +220,7 @@ void CAdjustLevelDlg::OnMouseMove(UINT nFlags, CPoint point)
     CDialog::OnMouseMove(nFlags, point);
     if (m_nDragged == 0 || !CurveModeActive())
         return;
-    m_nHandle[m_nDragged - 1] = m_pBox->DragHeight(point.y);
-    m_pBox->CurveFromHandles(m_nHandle, m_curve[m_nInk - 1]);
+    m_pBox->DragHandle(m_nDragged, point.y, m_nHandle, m_curve[m_nInk - 1]);
     InvalidateRect(m_pBox->PlotRect());
 }
 

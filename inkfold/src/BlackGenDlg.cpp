@@ -186,8 +186,7 @@ void CBlackGenDlg::OnMouseMove(UINT nFlags, CPoint point)
         ::SetCursor(::LoadCursor(NULL, IDC_SIZENS));
     if (m_nDragged == 0)
         return;
-    m_nHandle[m_nDragged - 1] = m_pBox->DragHeight(point.y);
-    m_pBox->CurveFromHandles(m_nHandle, m_curve);
+    m_pBox->DragHandle(m_nDragged, point.y, m_nHandle, m_curve);
     RedrawPlot();
 }
 

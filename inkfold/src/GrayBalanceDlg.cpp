@@ -231,8 +231,7 @@ void CGrayBalanceDlg::OnMouseMove(UINT nFlags, CPoint point)
     if (m_nDragged == 0 || !CurveModeActive())
         return;
     const int ch = m_nChannel - 1;
-    m_nHandle[ch][m_nDragged - 1] = m_pBox->DragHeight(point.y);
-    m_pBox->CurveFromHandles(m_nHandle[ch], m_curve[ch]);
+    m_pBox->DragHandle(m_nDragged, point.y, m_nHandle[ch], m_curve[ch]);
     RedrawPlot();
 }
 

@@ -150,9 +150,7 @@ TEST_F(InkfoldDialogTest, LevelHandleMovesStayInTheModelAfterCancel)
                           EXPECT_TRUE(Checked(window, IDC_LEVEL_CURVE_MODE));
                           const int x = shownPlot.OriginX() + shownPlot.HandleX(1);
                           const int y = shownPlot.BaselineY() - box.Handles()[1];
-                          ::SendMessage(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-                          ::SendMessage(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + 20));
-                          ::SendMessage(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y + 20));
+                          DragWithMouse(window, x, y, 20);
                           for (int k = 0; k < 5; ++k)
                               handles[k] = box.Handles()[k];
                           std::vector<int> expected;

@@ -184,9 +184,7 @@ TEST_F(InkfoldDialogTest, GreyBalanceHandleMovesStayAfterCancel)
                             shownPlot = box.Plot();
                             const int x = shownPlot.OriginX() + shownPlot.HandleX(3);
                             const int y = shownPlot.BaselineY() - box.Handles(1)[3];
-                            ::SendMessage(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-                            ::SendMessage(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y - 25));
-                            ::SendMessage(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y - 25));
+                            DragWithMouse(window, x, y, -25);
                             for (int k = 0; k < 5; ++k)
                                 handles[k] = box.Handles(1)[k];
                             std::vector<int> expected;

@@ -83,6 +83,13 @@ bool Enabled(HWND window, int controlId)
     return ::IsWindowEnabled(::GetDlgItem(window, controlId)) != FALSE;
 }
 
+void DragWithMouse(HWND window, int x, int y, int dy)
+{
+    ::SendMessage(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessage(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y + dy));
+    ::SendMessage(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y + dy));
+}
+
 void SelectInk(CInkfoldDlg& dlg, int index)
 {
     dlg.m_cmbSelectInk.SetCurSel(index);

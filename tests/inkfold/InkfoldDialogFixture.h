@@ -30,6 +30,8 @@ std::string ItemText(CDialog& dlg, int controlId);
 std::string ItemText(HWND window, int controlId);
 bool Checked(HWND window, int controlId);
 bool Enabled(HWND window, int controlId);
+// Presses the left button at (x, y), moves by dy with it held and lets go.
+void DragWithMouse(HWND window, int x, int y, int dy);
 // Selects a list item as the user does: the selection handler runs.
 void SelectInk(CInkfoldDlg& dlg, int index);
 

@@ -80,3 +80,9 @@ void CCurvePlot::CurveFromHandles(const int* heights, std::vector<int>& curve) c
     curve.assign(m_nWidth, 0);
     CSeparationCore::FivePointCurve(curve.data(), m_nWidth, m_nHandleX, heights);
 }
+
+void CCurvePlot::DragHandle(int handle, int y, int* heights, std::vector<int>& curve) const
+{
+    heights[handle - 1] = DragHeight(y);
+    CurveFromHandles(heights, curve);
+}
