@@ -10,8 +10,10 @@
 
 #include "Convert.h"
 #include "CvtTable.h"
+#include "GrayBalanceDlg.h"
 #include "GuiDriver.h"
 #include "SeparationFixtures.h"
+#include "CurvePlot.h"
 #include "TestChart.h"
 #include "resource.h"
 
@@ -239,6 +241,53 @@ TEST_F(InkfoldOkTest, UnwritableDefaultsKeepTheDialogOpen)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_TRUE(box.HasText("打开文件错 - " + ProgramFolder() + "\\..\\color\\default.par"));
     EXPECT_EQ(ReadFileBytes(ColorFile("default.par")), before);
+}
+
+// A balance handle moved and then cancelled stays in the model: the
+// separation's OK builds the table from the moved points.
+TEST_F(InkfoldOkTest, BalanceHandleMovedBeforeCancelShapesTheTable)
+{
+    CSeparationModel opened;
+    ASSERT_EQ(opened.LoadParFile(ColorFile("default.par").c_str()), 1);
+    opened.m_nSwitch[7] = 1;
+    opened.m_nOutBalSource[1] = 0;
+    const int points[5] = {255, 192, 128, 64, 0};
+    for (int k = 0; k < 5; ++k)
+        opened.m_nOutBalPoint[1][k] = points[k];
+    ASSERT_EQ(opened.SaveParFile(ColorFile("default.par").c_str()), 1);
+    ChartSpec spec;
+    UseChart(spec);
+
+    int handles[5] = {};
+    CCurvePlot shownPlot;
+    auto& balance = ExpectDialog("设置输出灰平衡参数")
+                        .SelectItem(IDC_OUTBAL_CHANNEL, 2)
+                        .Run([&handles, &shownPlot](HWND window) {
+                            const auto& box = *static_cast<CGrayBalanceDlg*>(CWnd::FromHandlePermanent(window));
+                            shownPlot = box.Plot();
+                            const int x = shownPlot.OriginX() + shownPlot.HandleX(2);
+                            DragWithMouse(window, x, shownPlot.BaselineY() - box.Handles(1)[2], -40);
+                            for (int k = 0; k < 5; ++k)
+                                handles[k] = box.Handles(1)[k];
+                        })
+                        .Press(IDCANCEL);
+    EXPECT_EQ(Run([](CInkfoldDlg& dlg) {
+                  Click(dlg, IDC_INKFOLD_OUTGRAY);
+                  Click(dlg, IDOK);
+              }),
+              IDOK);
+    EXPECT_TRUE(balance.Seen());
+
+    CSeparationModel unmoved(opened);
+    unmoved.BuildTables();
+    unmoved.BuildTables();
+    CSeparationModel moved(opened);
+    shownPlot.DisplayToModel(handles, moved.m_nOutBalPoint[1]);
+    moved.BuildTables();   // opening
+    moved.BuildTables();   // OK
+    const std::string table = ReadFileBytes(TableFile("dto.cvt"));
+    EXPECT_EQ(table, ExpectedTable(spec, moved));
+    EXPECT_NE(table, ExpectedTable(spec, unmoved));
 }
 
 TEST_F(InkfoldOkTest, CancelWritesNothing)
