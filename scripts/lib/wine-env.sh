@@ -8,5 +8,8 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 # ODBC (Wine's bridge to unixODBC) sees the project's driver list only.
 export ODBCSYSINI="$root/scripts/odbc" ODBCINSTINI=odbcinst.ini ODBCINI="$root/scripts/odbc/odbc.ini"
-wine=/usr/lib/wine/wine64
+# Programs start through our launcher, which turns address randomisation off
+# (scripts/lib/wine64); WINELOADER stays Wine's own loader, which the
+# processes it starts inherit the setting through.
+wine="$root/scripts/lib/wine64"
 wineserver=/usr/lib/wine/wineserver64
