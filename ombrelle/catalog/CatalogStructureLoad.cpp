@@ -15,9 +15,6 @@
 
 namespace {
 
-const int kUrlAttempts = 3;
-const DWORD kUrlRetryPause = 50;
-
 void DropClient(COmbrelleDoc& doc)
 {
     if (doc.m_pTreeServerClient != NULL)
@@ -97,13 +94,7 @@ CString CCatalogTreeView::FetchCategoryStructure()
     pDoc->m_pTreeServerClient = new (std::nothrow) CHttpXMlProcess;
     if (pDoc->m_pTreeServerClient == NULL)
         return "";
-    BOOL bSet = FALSE;
-    for (int nTry = 0; nTry < kUrlAttempts && !bSet; ++nTry) {
-        bSet = pDoc->m_pTreeServerClient->SetServerUrl(pDoc->m_strServerUrl);
-        if (!bSet && nTry + 1 < kUrlAttempts)
-            ::Sleep(kUrlRetryPause);
-    }
-    if (!bSet) {
+    if (!pDoc->m_pTreeServerClient->SetServerUrlRetrying(pDoc->m_strServerUrl)) {
         DropClient(*pDoc);
         pDoc->m_strCategoryStructure.Empty();
         return "";

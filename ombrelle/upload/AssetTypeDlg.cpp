@@ -49,13 +49,7 @@ BOOL CAssetTypeDlg::LoadAssetTypes()
     if (pClient == NULL)
         return TRUE;
     m_pDoc->m_pAssetTypeClient = pClient;
-    BOOL bSet = FALSE;
-    for (int nTry = 0; nTry < 3 && !bSet; ++nTry) {
-        bSet = pClient->SetServerUrl(strServlet);
-        if (!bSet)
-            ::Sleep(50);
-    }
-    if (!bSet) {
+    if (!pClient->SetServerUrlRetrying(strServlet)) {
         DropTypeClient();
         return FALSE;
     }

@@ -189,6 +189,18 @@ int CHttpXMlProcess::CreateRequestObjects()
     return 1;
 }
 
+BOOL CHttpXMlProcess::SetServerUrlRetrying(LPCTSTR lpszUrl)
+{
+    const int kAttempts = 3;
+    for (int nTry = 0; nTry < kAttempts; ++nTry) {
+        if (SetServerUrl(lpszUrl))
+            return TRUE;
+        if (nTry + 1 < kAttempts)
+            ::Sleep(50);
+    }
+    return FALSE;
+}
+
 int CHttpXMlProcess::SetServerUrl(LPCTSTR lpszUrl)
 {
     m_strBaseUrl = lpszUrl;

@@ -38,6 +38,9 @@ public:
     // 1 when a request object is held or was made, 0 when COM gives none.
     int CreateRequestObjects();
     int SetServerUrl(LPCTSTR lpszUrl);
+    // SetServerUrl tried three times, 50 ms apart (the request object may
+    // not be ready at once); TRUE once it took.
+    BOOL SetServerUrlRetrying(LPCTSTR lpszUrl);
     const CString& GetServerUrl() const { return m_strBaseUrl; }
     // Holders call it before they drop the client; nothing to do.
     int Close();
