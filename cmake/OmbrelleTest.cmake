@@ -5,11 +5,12 @@ include(GoogleTest)
 # listed at test time, with a hard timeout so that nothing can hang a run.
 # Listing and running go through tests/support/run-gtest, which fails a
 # listing that names no test and a test that does not report its own pass.
-# SERIAL_TESTS is a GoogleTest filter of the tests that run alone: those that
-# need the keyboard focus or the foreground (the desktop has one of each, and
-# any test program that shows a window takes them), and those whose shell
-# folder browser walks down the temporary folder, whose subfolders the other
-# test programs make and remove meanwhile.
+# Each test runs on a desktop of its own (run-gtest), so focus and foreground
+# are its own. SERIAL_TESTS is a GoogleTest filter of the tests that run
+# alone: those that move the mouse pointer (the display has one, which every
+# desktop follows), and those whose shell folder browser walks down the
+# temporary folder, whose subfolders the other test programs make and remove
+# meanwhile.
 function(ombrelle_add_tests name)
   cmake_parse_arguments(T "" "SERIAL_TESTS" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})

@@ -1,3 +1,4 @@
+#include "Process.h"
 #include "PythonService.h"
 #include "TempDir.h"
 #include "Winsock.h"
@@ -6,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <memory>
 #include <stdexcept>
 
@@ -68,4 +70,34 @@ TEST(PythonService, AnswersEachCommandWithOneLine)
     EXPECT_EQ("ERROR unknown command no-such-command", service.Command("no-such-command\twith\targuments"));
     // A failing command leaves the channel in step.
     EXPECT_EQ("0", service.Command("count"));
+}
+
+// Programs running side by side would take each other's foreground and focus
+// on a shared desktop; run-gtest starts each test on one of its own, which
+// the processes it starts share.
+namespace {
+
+std::string ThreadDesktopName()
+{
+    char name[256] = "";
+    GetUserObjectInformationA(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, name, sizeof name, nullptr);
+    return name;
+}
+
+}  // namespace
+
+TEST(OwnDesktopChild, DISABLED_PrintsItsDesktop) { std::printf("desktop <%s>\n", ThreadDesktopName().c_str()); }
+
+TEST(OwnDesktop, EachTestRunsOnADesktopOfItsOwnThatItsProcessesShare)
+{
+    const std::string mine = ThreadDesktopName();
+    EXPECT_EQ(mine.rfind("ombt-", 0), 0u) << mine;
+
+    HWND window = CreateWindowA("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(GetForegroundWindow(), window);
+    DestroyWindow(window);
+
+    const ProcessResult child = RunProcess(QuoteArgument(ThisExecutable()) +
+                                           " --gtest_also_run_disabled_tests --gtest_filter=OwnDesktopChild.*");
+    EXPECT_NE(child.output.find("desktop <" + mine + ">"), std::string::npos) << child.output;
 }
