@@ -4,6 +4,7 @@
 
 #include "afxwin.h"
 
+#include "ColorModeDlg.h"
 #include "EditJobDlg.h"
 #include "EditTaskDlg.h"
 

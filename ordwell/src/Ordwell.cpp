@@ -96,7 +96,6 @@ void JShowJobStatus() { Main()->JShowJobStatus(); }
 void JShowHarddiskInfo() {}
 void JShowMemoryInfo() {}
 void JCpyPSFile() {}
-void JSelectColorMode() {}
 int JOpenJobRecentFile(UINT nID) { return Main()->JOpenJobRecentFile(nID); }
 
 // ---------------------------------------------------------------------------
