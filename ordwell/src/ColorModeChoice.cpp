@@ -50,6 +50,8 @@ void RunSeparation(const CString& strTableFolder, const CString& strProgramFolde
     dialog.DoModal();
 }
 
+// The choice starts from the profiles in force (the job's or the system's),
+// so that a cancelled choice keeps them.
 void ChooseProfiles(const CString& strFolder, const CString& strProgramFolder, JCJob* pJob)
 {
     CString scanner, printer, display;

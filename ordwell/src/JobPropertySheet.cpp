@@ -2,9 +2,9 @@
 // them and the job model.
 #include "JobPropertySheet.h"
 
-#include "Convert.h"
 #include "JobMain.h"
 #include "Ordwell.h"
+#include "ProfileChoice.h"
 #include "resource.h"
 
 namespace {
@@ -141,14 +141,12 @@ void JCPropertyProfile::DoDataExchange(CDataExchange* pDX)
 void JCPropertyProfile::OnBtChoise()
 {
     CString folder = JCJobMain::Instance() != NULL ? JCJobMain::Instance()->GetJobPath() : CString();
-    char scanner[256] = "";
-    char display[256] = "";
-    char printer[256] = "";
+    CProfileChoice choice("", "", "");
     int nUnused = 0;
-    CvtChooseProfiles("c:\\fairmoor", folder, scanner, display, printer, &nUnused);
-    m_strScannerProfile = scanner;
-    m_strDisplayProfile = display;
-    m_strPrinterProfile = printer;
+    choice.Run("c:\\fairmoor", folder, &nUnused);
+    m_strScannerProfile = choice.Scanner();
+    m_strDisplayProfile = choice.Display();
+    m_strPrinterProfile = choice.Printer();
     // The edits show the choice, so that the next exchange keeps it.
     UpdateData(FALSE);
 }

@@ -1,8 +1,8 @@
 // The convert library's colour profile choice (its ordinal 100) over three
-// profile buffers of 256 bytes, preset with the profiles in force so that a
-// cancelled choice leaves them as they were. Whatever the library leaves in
-// a buffer is read as a zero-terminated text of at most 255 bytes, never
-// ending in half a double-byte character.
+// profile buffers of 256 bytes, preset by the caller (a cancelled choice
+// leaves them as preset). Whatever the library leaves in a buffer is read as
+// a zero-terminated text of at most 255 bytes, never ending in half a
+// double-byte character.
 #pragma once
 
 #include "afxwin.h"
@@ -11,6 +11,7 @@ class CProfileChoice {
 public:
     enum { kBufferBytes = 256 };
 
+    // Presets are cut to 255 bytes on a character boundary.
     CProfileChoice(const CString& strScanner, const CString& strDisplay, const CString& strPrinter);
 
     // Runs the choice; the library's result is not looked at.
