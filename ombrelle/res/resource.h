@@ -42,3 +42,4 @@
 #include "parts/FolderTrees.h"
 #include "parts/Server.h"
 #include "parts/Catalogue.h"
+#include "parts/PicSettings.h"

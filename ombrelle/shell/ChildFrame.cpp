@@ -8,6 +8,7 @@
 #include "PicThumnailFormView.h"
 #include "StartupSplashWnd.h"
 #include "TabWnd.h"
+#include "UserSetFormView.h"
 #include "resource.h"
 
 namespace {
@@ -27,7 +28,7 @@ CRuntimeClass* PaneClassOf(int nId)
         {CChildFrame::kPanePicture, RUNTIME_CLASS(COmbrelleView)},
         {CChildFrame::kPaneFileInfo, RUNTIME_CLASS(CFileInfoFormView)},
         {CChildFrame::kPaneIptcInfo, RUNTIME_CLASS(CIPTCInfoFormView)},
-        {CChildFrame::kPaneUserSet, RUNTIME_CLASS(CPanePlaceholderView)},     // CUserSetFormView
+        {CChildFrame::kPaneUserSet, RUNTIME_CLASS(CUserSetFormView)},
     };
     for (const PaneClass& pane : kPaneClasses) {
         if (pane.nId == nId)

@@ -39,6 +39,8 @@ BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwRequestedStyle, const RECT& rec
     m_pCreateContext = NULL;
     if (!bCreated)
         return FALSE;
+    // The strings its combo and list boxes start with, as a dialog has them.
+    ExecuteDlgInit(m_lpszTemplateName);
 
     ModifyStyle(WS_BORDER | WS_CAPTION, (DWORD)cs.style & (WS_BORDER | WS_CAPTION));
     ModifyStyleEx(WS_EX_CLIENTEDGE, cs.dwExStyle & WS_EX_CLIENTEDGE);

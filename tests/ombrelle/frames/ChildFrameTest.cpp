@@ -7,6 +7,7 @@
 #include "OmbrelleView.h"
 #include "StartupSplashWnd.h"
 #include "TabWnd.h"
+#include "UserSetFormView.h"
 
 #include "Registry.h"
 
@@ -134,7 +135,8 @@ TEST_F(ChildFrameTest, TheTabWindowOffersOnlyTheFileInformationTabAtTheBottom)
     EXPECT_FALSE(pTabs->GetTabEntry(2)->m_pLabel->IsWindowVisible());
     // The hidden pages exist all the same.
     EXPECT_NE(Panes().GetWindow(16), nullptr);
-    EXPECT_NE(Panes().GetWindow(17), nullptr);
+    ASSERT_NE(Panes().GetWindow(17), nullptr);
+    EXPECT_TRUE(Panes().GetWindow(17)->IsKindOf(RUNTIME_CLASS(CUserSetFormView)));
 }
 
 TEST_F(ChildFrameTest, TheChildFrameIsMaximisedWithNeitherSystemMenuNorTitle)

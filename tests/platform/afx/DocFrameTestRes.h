@@ -8,6 +8,7 @@
 #define IDC_DF_NAME          49011
 #define IDC_DF_COUNT         49012
 #define IDC_DF_APPLY         49013
+#define IDC_DF_KIND          49014
 
 // Commands, each handled by a different part of the routing chain.
 #define ID_DF_ALL            49100

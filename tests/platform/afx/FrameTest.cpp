@@ -148,6 +148,13 @@ TEST_F(CFtFrameTest, FormViewCanBeTheChildOfAnyWindow)
     CString text;
     pForm->GetDlgItemText(IDC_DF_NAME, text);
     EXPECT_STREQ(text, "初值");
+    // The template's initial data fills the combo box, as in a dialog.
+    CComboBox* pKind = static_cast<CComboBox*>(pForm->GetDlgItem(IDC_DF_KIND));
+    ASSERT_EQ(pKind->GetCount(), 2);
+    pKind->GetLBText(0, text);
+    EXPECT_STREQ(text, "一");
+    pKind->GetLBText(1, text);
+    EXPECT_STREQ(text, "two");
     host.DestroyWindow();  // the form deletes itself with its window
 }
 
