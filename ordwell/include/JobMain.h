@@ -29,6 +29,11 @@ public:
     void JOpenJob();
     int JEditJob();
     void JEditTask();
+    // Dumps the current job through the dump dialog; message 63462 without
+    // a job.
+    int JDumpJob();
+    // Loads a dump into a new job of a new or listed task.
+    void JLoadJob();
     // The job view on the current task and job; message 63462 without a job.
     void JShowJobStatus();
     JCJob* JSaveJob();
@@ -54,6 +59,11 @@ public:
     CRecentFileList* m_pRecentFileList;
 
 private:
+    // The task file of a task name as the open and load dialogs give it:
+    // the name itself when it begins with the task folder (compared in upper
+    // case; the task folder is upper-cased in place), else the name in the
+    // task folder; ".tsk" added unless present.
+    CString TaskFileOfName(const CString& strTaskName);
     // Saves and deletes the open task and job, then makes these current.
     void Replace(JCTask* pTask, JCJob* pJob);
     // Copies a selection dialog's property records into the current task

@@ -125,9 +125,12 @@ public:
     int JDeleteAllOutput();
     void JAddNewDocName(const CString& strName);
     char* JGetNewDocName() { return m_szNewDocName; }
-    // Length of the file in bytes, 0 when it cannot be opened.
+    // Length of the file in bytes, 0 when it cannot be opened. Measured in
+    // 64 bits and clamped to 2,147,483,647, never wrapping or negative.
     int GetFileSize(const CString& strPath);
-    // Bytes of originals, pages and profiles, and of outputs; returns both.
+    // Bytes of originals, pages and profiles, and of outputs; returns their
+    // sum. Each figure is summed in 64 bits and clamped as GetFileSize's;
+    // the dump and the information dialogs use the exact 64-bit measure.
     int GetJobSize(int& nJobBytes, int& nOutputBytes);
 
     CString m_strJobFile;  // not archived

@@ -5,8 +5,13 @@
 #include "afxwin.h"
 
 #include "ColorModeDlg.h"
+#include "CopyPSFile.h"
+#include "DumpDlg.h"
 #include "EditJobDlg.h"
 #include "EditTaskDlg.h"
+#include "InfoDlgs.h"
+#include "JobBrowseDlg.h"
+#include "PathSetDlg.h"
 
 #include "JobFiles.h"
 #include "JobInitFile.h"
@@ -27,8 +32,10 @@ ORDWELL_API HINSTANCE SetOrdwellResourceHandle();
 // system colour folder when it is null), else 0.
 ORDWELL_API int LoadConvertTable(char* lpszFolder);
 
-// Job commands. Those that run a dialog of their own do nothing until that
-// dialog exists.
+// Job commands. Sizes: JCJob::GetJobSize and GetFileSize keep their int
+// results, clamped to 2,147,483,647; the dump, its dialog and the information
+// dialogs measure the same files in 64 bits, so their figures above 2 GiB are
+// exact.
 ORDWELL_API void JCreateJob();
 ORDWELL_API void JOpenJob();
 ORDWELL_API JCJob* JSaveJob();

@@ -10,6 +10,7 @@
 
 #include <dlgs.h>
 
+#include "FolderChoice.h"
 #include "resource.h"
 
 IMPLEMENT_DYNAMIC(CChooseDir, CFileDialog)
@@ -36,19 +37,6 @@ void AppendItem(CString& strPath, int nPosition, const CString& strItem)
     if (nPosition >= 2 || (!strPath.IsEmpty() && !EndsWithBackslash(strPath)))
         strPath += '\\';
     strPath += strItem;
-}
-
-CString CurrentFolder()
-{
-    CString strFolder;
-    DWORD nSize = MAX_PATH;
-    for (;;) {
-        DWORD n = ::GetCurrentDirectoryA(nSize, strFolder.GetBuffer(static_cast<int>(nSize)));
-        strFolder.ReleaseBuffer(n < nSize ? static_cast<int>(n) : 0);
-        if (n < nSize)
-            return strFolder;
-        nSize = n + 1;
-    }
 }
 
 // "C:\a\b" as "C:\", "a", "b"; "\\srv\share\a" as "\\srv\share\", "a".

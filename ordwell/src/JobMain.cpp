@@ -3,9 +3,12 @@
 #include "JobMain.h"
 
 #include "EditJobDlg.h"
+#include "DumpDlg.h"
 #include "EditTaskDlg.h"
 #include "General.h"
+#include "JobDump.h"
 #include "JobFiles.h"
+#include "JobMeasure.h"
 #include "JobSelectDlg.h"
 #include "JobView.h"
 #include "JobText.h"
@@ -139,18 +142,22 @@ void JCJobMain::JCreateJob()
     Commit();
 }
 
+CString JCJobMain::TaskFileOfName(const CString& strTaskName)
+{
+    m_strTaskPath.MakeUpper();
+    CString upperName = strTaskName;
+    upperName.MakeUpper();
+    CString taskFile = upperName.Find(m_strTaskPath) == 0 ? strTaskName : m_strTaskPath + "\\" + strTaskName;
+    return WithTaskExtension(taskFile);
+}
+
 void JCJobMain::JOpenJob()
 {
     JCOpenJobDlg dialog(NULL);
     if (dialog.DoModal() != IDOK)
         return;
 
-    m_strTaskPath.MakeUpper();
-    CString upperName = dialog.m_strTaskName;
-    upperName.MakeUpper();
-    CString taskFile = upperName.Find(m_strTaskPath) == 0 ? dialog.m_strTaskName
-                                                          : m_strTaskPath + "\\" + dialog.m_strTaskName;
-    taskFile = WithTaskExtension(taskFile);
+    CString taskFile = TaskFileOfName(dialog.m_strTaskName);
     JCTask* pTask = new JCTask;
     if (!ReadTaskFile(taskFile, *pTask)) {
         AfxMessageBox(IDS_TASK_GONE_OPEN, MB_OK);
@@ -388,4 +395,69 @@ int JCJobMain::JOpenJobRecentFile(UINT nID)
     UpdateMainTitle();
     GenSetJobOpen(m_pCurJob != NULL ? 1 : 0);
     return 1;
+}
+
+int JCJobMain::JDumpJob()
+{
+    if (m_pCurJob == NULL)
+        return AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+    JobBytes bytes = MeasureJob(*m_pCurJob);
+    JCDumpDlg dialog(NULL);
+    dialog.m_nOriginSize = bytes.job;
+    dialog.m_nOutputSize = bytes.output;
+    dialog.m_nDumpSize = bytes.job;
+    if (dialog.DoModal() != IDOK)
+        return 0;
+    if (!DumpJobFiles(*m_pCurJob, dialog.m_strDumpPath, dialog.m_bDumpOrigin, dialog.m_bDumpOutput))
+        return 0;
+    if (dialog.m_bDeleteOriginal) {
+        JDeleteCurJob();
+        UpdateMainTitle();
+    }
+    return 0;
+}
+
+void JCJobMain::JLoadJob()
+{
+    JCLoadJobDlg dialog(NULL);
+    if (dialog.DoModal() != IDOK)
+        return;
+
+    JCTask* pTask = new JCTask;
+    const CString taskFile = TaskFileOfName(dialog.m_strTaskName);
+    if (!dialog.m_bNewTask && !ReadTaskFile(taskFile, *pTask)) {
+        AfxMessageBox(IDS_TASK_GONE_LOAD, MB_OK);
+        delete pTask;
+        return;
+    }
+    pTask->m_strTaskFile = taskFile;
+
+    // A name without a drive lands in the process's current folder.
+    CString jobFolder = dialog.m_strJobName;
+    if (jobFolder.Find(':') < 0) {
+        char current[256] = "";
+        ::GetCurrentDirectoryA(sizeof current, current);
+        jobFolder = CString(current) + "\\" + jobFolder;
+    }
+    if (!pTask->JAddJob(jobFolder)) {
+        delete pTask;
+        return;
+    }
+    JCJob* pJob = new JCJob;
+    pJob->m_strJobFile = JobFileOfFolder(jobFolder);
+    Replace(pTask, pJob);
+
+    if (!LoadJobFiles(*m_pCurJob, dialog.m_strSourceFile)) {
+        delete m_pCurTask;
+        delete m_pCurJob;
+        m_pCurTask = NULL;
+        m_pCurJob = NULL;
+        UpdateMainTitle();
+        LoadConvertTable(NULL);
+        return;
+    }
+    Commit();
+    CString folder = GetJobPath();
+    LoadConvertTable(folder.GetBuffer(0));
+    folder.ReleaseBuffer();
 }

@@ -2,8 +2,10 @@
 #include "JobModel.h"
 
 #include "JobMain.h"
+#include "JobMeasure.h"
 #include "JobText.h"
 #include "resource.h"
+#include "SizeText.h"
 
 IMPLEMENT_SERIAL(JCFileName, CObject, 1)
 IMPLEMENT_SERIAL(JCPage, CObject, 1)
@@ -355,29 +357,12 @@ void JCJob::JAddNewDocName(const CString& strName)
     lstrcpynA(m_szNewDocName, strName, sizeof m_szNewDocName);
 }
 
-int JCJob::GetFileSize(const CString& strPath)
-{
-    if (strPath.IsEmpty())
-        return 0;
-    HANDLE file = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, NULL);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
-    DWORD size = ::GetFileSize(file, NULL);
-    ::CloseHandle(file);
-    return size == INVALID_FILE_SIZE ? 0 : static_cast<int>(size);
-}
+int JCJob::GetFileSize(const CString& strPath) { return jobsize::ClampToInt(FileBytes(strPath)); }
 
 int JCJob::GetJobSize(int& nJobBytes, int& nOutputBytes)
 {
-    nJobBytes = 0;
-    for (POSITION pos = m_lstOrigin.GetHeadPosition(); pos != NULL;)
-        nJobBytes += GetFileSize(static_cast<JCOrigin*>(m_lstOrigin.GetNext(pos))->m_strFile);
-    for (POSITION pos = m_lstPage.GetHeadPosition(); pos != NULL;)
-        nJobBytes += GetFileSize(static_cast<JCPage*>(m_lstPage.GetNext(pos))->m_strFile);
-    nJobBytes += GetFileSize(m_strScanProfile) + GetFileSize(m_strPrintProfile) + GetFileSize(m_strDisplayProfile);
-    nOutputBytes = 0;
-    for (POSITION pos = m_lstOutput.GetHeadPosition(); pos != NULL;)
-        nOutputBytes += GetFileSize(static_cast<JCOutput*>(m_lstOutput.GetNext(pos))->m_strFile);
-    return nJobBytes + nOutputBytes;
+    JobBytes bytes = MeasureJob(*this);
+    nJobBytes = jobsize::ClampToInt(bytes.job);
+    nOutputBytes = jobsize::ClampToInt(bytes.output);
+    return jobsize::ClampToInt(bytes.job + bytes.output);
 }

@@ -2,62 +2,15 @@
 #include "JobView.h"
 
 #include "JobPropertySheet.h"
+#include "JobListParts.h"
 #include "JobViewCore.h"
 #include "Ordwell.h"
 #include "resource.h"
-
-#include <time.h>
-
-#include <vector>
 
 namespace {
 
 const int kLargeSide = 32;
 const int kSmallSide = 16;
-// A thumbnail file larger than this is not a thumbnail.
-const DWORD kMaxThumbnailFile = 8 * 1024 * 1024;
-
-CImageList* NewImageList(int nSide)
-{
-    CImageList* pList = new CImageList;
-    pList->Create(nSide, nSide, ILC_COLOR, 4, 4);
-    return pList;
-}
-
-// Adds a bitmap resource found by name along the resource chain.
-void AddStockBitmap(CImageList* pList, LPCTSTR lpszName)
-{
-    CBitmap bitmap;
-    if (bitmap.LoadBitmap(lpszName))
-        pList->Add(&bitmap, (CBitmap*)NULL);
-}
-
-// The run-time library's 24-character local time and its newline; empty for
-// a time it cannot show.
-CString TimeText(__time32_t tTime)
-{
-    const time_t t = tTime;
-    const char* text = ctime(&t);
-    return text != NULL ? CString(text) : CString();
-}
-
-bool ReadWholeFile(const CString& strPath, std::vector<unsigned char>& data)
-{
-    HANDLE hFile = ::CreateFileA(strPath, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    bool ok = false;
-    DWORD high = 0;
-    const DWORD size = ::GetFileSize(hFile, &high);
-    if (size != INVALID_FILE_SIZE && high == 0 && size <= kMaxThumbnailFile) {
-        data.resize(size);
-        DWORD got = 0;
-        ok = size == 0 || (::ReadFile(hFile, data.data(), size, &got, NULL) && got == size);
-    }
-    ::CloseHandle(hFile);
-    return ok;
-}
 
 // A column of fixed width whose heading is a string of the table.
 struct Column {
@@ -211,36 +164,11 @@ void CJobView::FillOutputs()
     }
 }
 
-// The thumbnail drawn into a 32 x 32 bitmap of the view's window, so that it
-// always makes exactly one image of the large list whatever its own size.
+// Drawn at 32 x 32, so that it always makes exactly one image of the large
+// list whatever its own size.
 HBITMAP CJobView::LoadThumbnail(const CString& strFolder, const CString& strPureName)
 {
-    const std::string path = jobview::ThumbnailPath(static_cast<LPCTSTR>(strFolder),
-                                                    static_cast<LPCTSTR>(strPureName));
-    std::vector<unsigned char> file;
-    jobview::ThumbnailDib dib;
-    if (!ReadWholeFile(path.c_str(), file) || !jobview::CheckThumbnail(file.data(), file.size(), dib))
-        return NULL;
-    // The DIB moved to a block of its own, so that its header is aligned.
-    std::vector<unsigned char> packed(file.begin() + dib.infoOffset, file.end());
-    const BITMAPINFO* pInfo = reinterpret_cast<const BITMAPINFO*>(packed.data());
-    const void* pBits = packed.data() + (dib.bitsOffset - dib.infoOffset);
-
-    CClientDC windowDC(this);
-    CDC memoryDC;
-    if (!memoryDC.CreateCompatibleDC(&windowDC))
-        return NULL;
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(windowDC.GetSafeHdc(), kLargeSide, kLargeSide);
-    if (hBitmap == NULL)
-        return NULL;
-    HGDIOBJ hOld = ::SelectObject(memoryDC.GetSafeHdc(), hBitmap);
-    const int nOldMode = ::SetStretchBltMode(memoryDC.GetSafeHdc(), COLORONCOLOR);
-    const int nHeight = pInfo->bmiHeader.biHeight < 0 ? -pInfo->bmiHeader.biHeight : pInfo->bmiHeader.biHeight;
-    ::StretchDIBits(memoryDC.GetSafeHdc(), 0, 0, kLargeSide, kLargeSide, 0, 0, pInfo->bmiHeader.biWidth, nHeight,
-                    pBits, pInfo, DIB_RGB_COLORS, SRCCOPY);
-    ::SetStretchBltMode(memoryDC.GetSafeHdc(), nOldMode);
-    ::SelectObject(memoryDC.GetSafeHdc(), hOld);
-    return hBitmap;
+    return LoadJobThumbnail(*this, strFolder, strPureName, kLargeSide);
 }
 
 void CJobView::OnSelchangeJobViewMode()

@@ -13,6 +13,28 @@ const char* FileTypeName(int code)
     return kNames[code];
 }
 
+namespace {
+
+template <size_t N>
+const char* NameOrFirst(const char* const (&names)[N], int code)
+{
+    return code < 0 || code >= static_cast<int>(N) ? names[0] : names[code];
+}
+
+}  // namespace
+
+const char* BrowseStateName(int code)
+{
+    static const char* const kNames[] = {"None", "New", "Edit", "Finished"};
+    return NameOrFirst(kNames, code);
+}
+
+const char* BrowseTypeName(int code)
+{
+    static const char* const kNames[] = {"Unknow", "Image", "Graphics", "Text"};
+    return NameOrFirst(kNames, code);
+}
+
 std::string ThumbnailPath(const std::string& jobFolder, const std::string& pureName)
 {
     std::string name = pureName;

@@ -11,6 +11,12 @@ namespace jobview {
 // outside the table.
 const char* FileTypeName(int code);
 
+// The job browser's names of a state (number 1 of pages and originals:
+// "None", "New", "Edit", "Finished") and of a type code ("Unknow", "Image",
+// "Graphics", "Text"); a code outside the table gets its first name.
+const char* BrowseStateName(int code);
+const char* BrowseTypeName(int code);
+
 // The thumbnail of an original: <job folder>\bitmaps\<file name without its
 // extension>.bmp. The name is the original's path after its last backslash;
 // only a "." inside that name starts the extension.

@@ -89,13 +89,34 @@ JCJob* JSaveJob() { return Main()->JSaveJob(); }
 void JCloseJob() { Main()->JCloseJob(); }
 int JEditJob() { return Main()->JEditJob(); }
 void JEditTask() { Main()->JEditTask(); }
-int JDumpJob() { return 0; }
-void JLoadJob() {}
+int JDumpJob() { return Main()->JDumpJob(); }
+void JLoadJob() { Main()->JLoadJob(); }
 int JDeleteCurJob() { return Main()->JDeleteCurJob(); }
 void JShowJobStatus() { Main()->JShowJobStatus(); }
-void JShowHarddiskInfo() {}
-void JShowMemoryInfo() {}
-void JCpyPSFile() {}
+void JShowHarddiskInfo()
+{
+    JCHarddiskInfoDlg dialog(NULL);
+    dialog.DoModal();
+}
+
+void JShowMemoryInfo()
+{
+    JCMemoryInfoDlg dialog(NULL);
+    dialog.DoModal();
+}
+
+// The copy dialog lists the current job's files: without a job it is not run.
+void JCpyPSFile()
+{
+    if (Main()->m_pCurJob == NULL) {
+        AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+        return;
+    }
+    HINSTANCE previous = SetOrdwellResourceHandle();
+    JCopyPSFile dialog(NULL);
+    dialog.DoModal();
+    AfxSetResourceHandle(previous);
+}
 int JOpenJobRecentFile(UINT nID) { return Main()->JOpenJobRecentFile(nID); }
 
 // ---------------------------------------------------------------------------

@@ -83,6 +83,54 @@ public:
         if (dialog.DoModal() == IDOK)
             AfxMessageBox("打开文件: " + dialog.m_strFileName, MB_OK | MB_ICONINFORMATION);
     }
+    afx_msg void OnDump() { JDumpJob(); ShowState("转储作业"); }
+    afx_msg void OnLoad() { JLoadJob(); ShowState("装入作业"); }
+    afx_msg void OnCopyOutput() { JCpyPSFile(); }
+    afx_msg void OnHarddiskInfo() { JShowHarddiskInfo(); }
+    afx_msg void OnMemoryInfo() { JShowMemoryInfo(); }
+    // The host keeps the folders the dialog hands back: the task and temp
+    // folders in the manager and Job.ini; the plug-in folder takes effect
+    // when the host starts again.
+    afx_msg void OnPathSet()
+    {
+        CPathSetDlg dialog(this);
+        dialog.m_strTaskPath = JGetTaskPath();
+        JGetUserTempPath(dialog.m_strTempPath);
+        JGetUserPlugInPath(dialog.m_strPlugInPath);
+        if (dialog.DoModal() != IDOK)
+            return;
+        JSetTaskPath(dialog.m_strTaskPath);
+        JSetTempPath(dialog.m_strTempPath);
+        JWriteTaskPathToIni();
+        ShowState("路径设置 (插件目录: " + dialog.m_strPlugInPath + ")");
+    }
+    afx_msg void OnTempPathSet()
+    {
+        CPathSetDlg2 dialog(this);
+        JGetUserTempPath(dialog.m_strTempPath);
+        if (dialog.DoModal() != IDOK)
+            return;
+        JSetTempPath(dialog.m_strTempPath);
+        ShowState("临时文件路径");
+    }
+    afx_msg void OnDiskSelect()
+    {
+        JCDiskSelectDlg dialog(this);
+        if (dialog.DoModal() == IDOK)
+            AfxMessageBox("磁盘: " + dialog.m_strDisk + "\n名称: " + dialog.m_strDiskName, MB_OK | MB_ICONINFORMATION);
+    }
+    // As the job view: on the current task and job, which it does not own.
+    afx_msg void OnBrowse()
+    {
+        if (JGetCurJob() == NULL) {
+            ShowState("作业浏览");
+            return;
+        }
+        JCJobBrowseDlg dialog(this);
+        dialog.m_pTask = JGetCurTask();
+        dialog.m_pJob = JGetCurJob();
+        dialog.DoModal();
+    }
     afx_msg void OnRecent(UINT nID)
     {
         JOpenJobRecentFile(nID);
@@ -136,6 +184,15 @@ BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
     ON_COMMAND(ID_JOB_SEPARATION, OnSeparation)
     ON_COMMAND(ID_JOB_STATUS, OnStatus)
     ON_COMMAND(ID_JOB_OPEN_FROM_JOB, OnOpenFromJob)
+    ON_COMMAND(ID_JOB_DUMP, OnDump)
+    ON_COMMAND(ID_JOB_LOAD, OnLoad)
+    ON_COMMAND(ID_JOB_COPY_OUTPUT, OnCopyOutput)
+    ON_COMMAND(ID_JOB_HARDDISK_INFO, OnHarddiskInfo)
+    ON_COMMAND(ID_JOB_MEMORY_INFO, OnMemoryInfo)
+    ON_COMMAND(ID_JOB_PATH_SET, OnPathSet)
+    ON_COMMAND(ID_JOB_TEMP_PATH_SET, OnTempPathSet)
+    ON_COMMAND(ID_JOB_DISK_SELECT, OnDiskSelect)
+    ON_COMMAND(ID_JOB_BROWSE, OnBrowse)
     ON_COMMAND_RANGE(ID_JOB_MRU_FIRST, ID_JOB_MRU_LAST, OnRecent)
     ON_UPDATE_COMMAND_UI(ID_JOB_MRU_FIRST, OnUpdateRecent)
 END_MESSAGE_MAP()
