@@ -64,6 +64,10 @@ private:
     // case; the task folder is upper-cased in place), else the name in the
     // task folder; ".tsk" added unless present.
     CString TaskFileOfName(const CString& strTaskName);
+    // Adds the job folder to the task and makes the task and a new job of
+    // that folder current; FALSE, the task deleted, when the task lists the
+    // folder already (JAddJob has told the user).
+    BOOL MakeNewJobCurrent(JCTask* pTask, const CString& strJobFolder);
     // Saves and deletes the open task and job, then makes these current.
     void Replace(JCTask* pTask, JCJob* pJob);
     // Copies a selection dialog's property records into the current task

@@ -1,6 +1,7 @@
 #include "CopyPSFile.h"
 
 #include "FolderChoice.h"
+#include "JobText.h"
 #include "Ordwell.h"
 #include "resource.h"
 
@@ -108,37 +109,27 @@ void JCopyPSFile::OnOK()
     CDialog::OnOK();
 }
 
-void JCopyPSFile::CopyPsFile(char* lpszName)
+// Copies the named file, then every file of the list whose owning page it is.
+template <class T>
+static void CopyWithOwned(JCopyPSFile& dialog, const char* lpszName, CObList* (JCJob::*list)())
 {
     CString target;
-    m_editTarget.GetWindowText(target);
-    CopyOneFile(lpszName, target);
+    dialog.m_editTarget.GetWindowText(target);
+    dialog.CopyOneFile(lpszName, target);
     JCJob* pJob = JGetCurJob();
     if (pJob == NULL)
         return;
-    for (POSITION pos = pJob->JGetOutputList()->GetHeadPosition(); pos != NULL;) {
-        const JCOutput* pOutput = static_cast<const JCOutput*>(pJob->JGetOutputList()->GetNext(pos));
-        if (pOutput->m_strPage.CompareNoCase(lpszName) == 0)
-            CopyOneFile(pOutput->m_strFile, target);
+    CObList* pList = (pJob->*list)();
+    for (POSITION pos = pList->GetHeadPosition(); pos != NULL;) {
+        const T* pItem = static_cast<const T*>(pList->GetNext(pos));
+        if (SameTextNoCase(pItem->m_strPage, lpszName))
+            dialog.CopyOneFile(pItem->m_strFile, target);
     }
 }
 
+void JCopyPSFile::CopyPsFile(char* lpszName) { CopyWithOwned<JCOutput>(*this, lpszName, &JCJob::JGetOutputList); }
 void JCopyPSFile::CopyEpsFile(char* lpszName) { CopyPsFile(lpszName); }
-
-void JCopyPSFile::CopyApgFile(char* lpszName)
-{
-    CString target;
-    m_editTarget.GetWindowText(target);
-    CopyOneFile(lpszName, target);
-    JCJob* pJob = JGetCurJob();
-    if (pJob == NULL)
-        return;
-    for (POSITION pos = pJob->JGetOriginList()->GetHeadPosition(); pos != NULL;) {
-        const JCOrigin* pOrigin = static_cast<const JCOrigin*>(pJob->JGetOriginList()->GetNext(pos));
-        if (pOrigin->m_strPage.CompareNoCase(lpszName) == 0)
-            CopyOneFile(pOrigin->m_strFile, target);
-    }
-}
+void JCopyPSFile::CopyApgFile(char* lpszName) { CopyWithOwned<JCOrigin>(*this, lpszName, &JCJob::JGetOriginList); }
 
 void JCopyPSFile::CopyOneFile(CString strSource, CString strTargetFolder)
 {

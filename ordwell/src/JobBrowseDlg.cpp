@@ -1,7 +1,6 @@
 #include "JobBrowseDlg.h"
 
 #include "JobListParts.h"
-#include "JobPropertySheet.h"
 #include "JobViewCore.h"
 #include "Ordwell.h"
 #include "resource.h"
@@ -81,14 +80,8 @@ void JCJobBrowseDlg::DoDataExchange(CDataExchange* pDX)
 BOOL JCJobBrowseDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_pPagesLarge = NewImageList(kLargeSide);
-    m_pPagesSmall = NewImageList(kSmallSide);
-    m_pOriginsLarge = NewImageList(kLargeSide);
-    m_pOriginsSmall = NewImageList(kSmallSide);
-    m_listPages.SetImageList(m_pPagesLarge, 0);
-    m_listPages.SetImageList(m_pPagesSmall, 1);
-    m_listOrigins.SetImageList(m_pOriginsLarge, 0);
-    m_listOrigins.SetImageList(m_pOriginsSmall, 1);
+    AttachImageLists(m_listPages, m_pPagesLarge, m_pPagesSmall);
+    AttachImageLists(m_listOrigins, m_pOriginsLarge, m_pOriginsSmall);
     m_comboViewMode.SetCurSel(1);
     OnSelchangeViewMode();
     FillPages();
@@ -139,23 +132,7 @@ void JCJobBrowseDlg::FillOrigins()
 
 void JCJobBrowseDlg::OnSelchangeViewMode()
 {
-    static const DWORD kStyles[] = {LVS_REPORT, LVS_ICON, LVS_SMALLICON, LVS_LIST};
-    const int nSel = m_comboViewMode.GetCurSel();
-    if (nSel < 0 || nSel >= 4)
-        return;
-    for (CListCtrlEx* pList : {&m_listPages, &m_listOrigins}) {
-        if ((pList->GetStyle() & LVS_TYPEMASK) != kStyles[nSel]) {
-            pList->ModifyStyle(LVS_TYPEMASK, kStyles[nSel]);
-            pList->Invalidate();
-        }
-    }
+    ApplyViewMode(m_comboViewMode.GetCurSel(), {&m_listPages, &m_listOrigins});
 }
 
-void JCJobBrowseDlg::OnProperties()
-{
-    JCPropertySheet sheet(NULL);
-    FillJobProperties(sheet, m_pTask != NULL ? m_pTask->m_strTaskFile : CString(), m_pTask,
-                      m_pJob != NULL ? m_pJob->m_strJobFile : CString(), m_pJob);
-    if (sheet.DoModal() == IDOK)
-        WriteBackJobProperties(sheet, m_pTask, m_pJob);
-}
+void JCJobBrowseDlg::OnProperties() { RunJobProperties(m_pTask, m_pJob); }

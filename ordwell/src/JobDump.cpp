@@ -71,21 +71,25 @@ T* At(CObList& list, POSITION& pos)
     return static_cast<T*>(list.GetNext(pos));
 }
 
-void AddNames(CObList& to, CObList& from, const CString& strFolder)
+// The reference's bare name, in the folder when one is given; an empty
+// reference stays empty.
+CString NamedIn(const CString& strFolder, const CString& strReference)
 {
-    for (POSITION pos = from.GetHeadPosition(); pos != NULL;) {
-        CString name = BareName(At<JCFileName>(from, pos)->m_strPath);
-        to.AddTail(new JCFileName(strFolder.IsEmpty() ? name : InFolder(strFolder, name)));
-    }
+    if (strFolder.IsEmpty())
+        return BareName(strReference);
+    return NameInFolder(strFolder, strReference);
 }
 
-// The owning page of an original: its bare name, or in the folder; "None"
-// and an empty reference stay as they are.
+void AddNames(CObList& to, const CObList& from, const CString& strFolder)
+{
+    for (POSITION pos = from.GetHeadPosition(); pos != NULL;)
+        to.AddTail(new JCFileName(NamedIn(strFolder, static_cast<const JCFileName*>(from.GetNext(pos))->m_strPath)));
+}
+
+// The owning page of an original as NamedIn gives it; "None" stays "None".
 CString OwningPage(const CString& strPage, const CString& strFolder)
 {
-    if (strPage == "None" || strPage.IsEmpty())
-        return strPage;
-    return strFolder.IsEmpty() ? BareName(strPage) : InFolder(strFolder, BareName(strPage));
+    return strPage == "None" ? strPage : NamedIn(strFolder, strPage);
 }
 
 // ---------------------------------------------------------------------------
@@ -138,16 +142,24 @@ BOOL NamesAreDistinct(const std::vector<CString>& files)
     return TRUE;
 }
 
-// Copies an existing file to its name in the folder, or tells that it is
-// missing. FALSE on a confirmed cancel.
-BOOL CopyInto(CFileCopier& copier, const CString& strFile, const CString& strFolder, BOOL& bExists)
+// TRUE when the file is there; a missing one is told.
+BOOL IsThere(const CString& strFile)
 {
-    bExists = IsFileExist(strFile);
-    if (!bExists) {
-        JCopyFailedMessage(strFile);
+    if (IsFileExist(strFile))
         return TRUE;
-    }
-    return copier.Copy(strFile, InFolder(strFolder, BareName(strFile)));
+    JCopyFailedMessage(strFile);
+    return FALSE;
+}
+
+// Adds an entry to the job (a duplicate the list refuses is dropped), then
+// copies its file. FALSE on a confirmed cancel.
+template <class T>
+BOOL AddAndCopy(CFileCopier& copier, JCJob& job, int (JCJob::*add)(T*), T* pItem, const CString& strSource,
+                const CString& strTarget)
+{
+    if (!(job.*add)(pItem))
+        delete pItem;
+    return copier.Copy(strSource, strTarget);
 }
 
 BOOL DumpProfiles(CFileCopier& copier, JCJob& job, JCJob& dump, const CString& strTarget)
@@ -156,75 +168,61 @@ BOOL DumpProfiles(CFileCopier& copier, JCJob& job, JCJob& dump, const CString& s
     CString* dumped[] = {&dump.m_strScanProfile, &dump.m_strPrintProfile, &dump.m_strDisplayProfile};
     for (int i = 0; i < 3; i++) {
         *dumped[i] = BareName(*profiles[i]);
-        BOOL bExists;
-        if (!profiles[i]->IsEmpty() && !CopyInto(copier, *profiles[i], strTarget, bExists))
+        if (!profiles[i]->IsEmpty() && IsThere(*profiles[i]) &&
+            !copier.Copy(*profiles[i], InFolder(strTarget, *dumped[i])))
             return FALSE;
     }
     return TRUE;
 }
 
-BOOL DumpPagesAndOrigins(CFileCopier& copier, JCJob& job, JCJob& dump, const CString& strTarget)
+// Copies of a page, an original and an output whose file references are
+// their bare names, in the folder when one is given.
+JCPage* PageIn(const JCPage& page, const CString& strFolder)
 {
-    for (POSITION pos = job.m_lstPage.GetHeadPosition(); pos != NULL;) {
-        JCPage* pPage = At<JCPage>(job.m_lstPage, pos);
-        if (!IsFileExist(pPage->m_strFile)) {
-            JCopyFailedMessage(pPage->m_strFile);
-            continue;
-        }
-        JCPage* pCopy = new JCPage;
-        pCopy->m_nNumber1 = pPage->m_nNumber1;
-        pCopy->m_tTime = pPage->m_tTime;
-        pCopy->m_nNumber2 = pPage->m_nNumber2;
-        pCopy->m_strDescription = pPage->m_strDescription;
-        pCopy->m_strFile = BareName(pPage->m_strFile);
-        AddNames(pCopy->m_lstOrigin, pPage->m_lstOrigin, CString());
-        if (!dump.JAddPage(pCopy))
-            delete pCopy;
-        BOOL bExists;
-        if (!CopyInto(copier, pPage->m_strFile, strTarget, bExists))
-            return FALSE;
-    }
-    for (POSITION pos = job.m_lstOrigin.GetHeadPosition(); pos != NULL;) {
-        JCOrigin* pOrigin = At<JCOrigin>(job.m_lstOrigin, pos);
-        if (!IsFileExist(pOrigin->m_strFile)) {
-            JCopyFailedMessage(pOrigin->m_strFile);
-            continue;
-        }
-        JCOrigin* pCopy = new JCOrigin;
-        pCopy->m_nFileType = pOrigin->m_nFileType;
-        pCopy->m_nNumber1 = pOrigin->m_nNumber1;
-        pCopy->m_nNumber2 = pOrigin->m_nNumber2;
-        pCopy->m_tTime = pOrigin->m_tTime;
-        pCopy->m_strDescription = pOrigin->m_strDescription;
-        pCopy->m_strPage = OwningPage(pOrigin->m_strPage, CString());
-        pCopy->m_strFile = BareName(pOrigin->m_strFile);
-        AddNames(pCopy->m_lstPage, pOrigin->m_lstPage, CString());
-        if (!dump.JAddOrigin(pCopy))
-            delete pCopy;
-        BOOL bExists;
-        if (!CopyInto(copier, pOrigin->m_strFile, strTarget, bExists))
-            return FALSE;
-    }
-    return TRUE;
+    JCPage* pCopy = new JCPage;
+    pCopy->m_nNumber1 = page.m_nNumber1;
+    pCopy->m_tTime = page.m_tTime;
+    pCopy->m_nNumber2 = page.m_nNumber2;
+    pCopy->m_strDescription = page.m_strDescription;
+    pCopy->m_strFile = NamedIn(strFolder, page.m_strFile);
+    AddNames(pCopy->m_lstOrigin, page.m_lstOrigin, strFolder);
+    return pCopy;
 }
 
-BOOL DumpOutputs(CFileCopier& copier, JCJob& job, JCJob& dump, const CString& strTarget)
+JCOrigin* OriginIn(const JCOrigin& origin, const CString& strFolder)
 {
-    for (POSITION pos = job.m_lstOutput.GetHeadPosition(); pos != NULL;) {
-        JCOutput* pOutput = At<JCOutput>(job.m_lstOutput, pos);
-        if (!IsFileExist(pOutput->m_strFile)) {
-            JCopyFailedMessage(pOutput->m_strFile);
-            continue;
-        }
-        JCOutput* pCopy = new JCOutput;
-        pCopy->m_nFileType = pOutput->m_nFileType;
-        pCopy->m_tTime = pOutput->m_tTime;
-        pCopy->m_strPage = BareName(pOutput->m_strPage);
-        pCopy->m_strFile = BareName(pOutput->m_strFile);
-        if (!dump.JAddOutput(pCopy))
-            delete pCopy;
-        BOOL bExists;
-        if (!CopyInto(copier, pOutput->m_strFile, strTarget, bExists))
+    JCOrigin* pCopy = new JCOrigin;
+    pCopy->m_nFileType = origin.m_nFileType;
+    pCopy->m_nNumber1 = origin.m_nNumber1;
+    pCopy->m_nNumber2 = origin.m_nNumber2;
+    pCopy->m_tTime = origin.m_tTime;
+    pCopy->m_strDescription = origin.m_strDescription;
+    pCopy->m_strPage = OwningPage(origin.m_strPage, strFolder);
+    pCopy->m_strFile = NamedIn(strFolder, origin.m_strFile);
+    AddNames(pCopy->m_lstPage, origin.m_lstPage, strFolder);
+    return pCopy;
+}
+
+JCOutput* OutputIn(const JCOutput& output, const CString& strFolder)
+{
+    JCOutput* pCopy = new JCOutput;
+    pCopy->m_nFileType = output.m_nFileType;
+    pCopy->m_tTime = output.m_tTime;
+    pCopy->m_strPage = NamedIn(strFolder, output.m_strPage);
+    pCopy->m_strFile = NamedIn(strFolder, output.m_strFile);
+    return pCopy;
+}
+
+// Each entry whose file is there goes into the dump with bare names, and its
+// file into the target.
+template <class T>
+BOOL DumpList(CFileCopier& copier, CObList& list, JCJob& dump, int (JCJob::*add)(T*),
+              T* (*copyOf)(const T&, const CString&), const CString& strTarget)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;) {
+        T* pItem = At<T>(list, pos);
+        if (IsThere(pItem->m_strFile) && !AddAndCopy(copier, dump, add, copyOf(*pItem, CString()), pItem->m_strFile,
+                                                     InFolder(strTarget, BareName(pItem->m_strFile))))
             return FALSE;
     }
     return TRUE;
@@ -258,16 +256,6 @@ CString FolderWithoutSlash(const CString& strFolder)
 // ---------------------------------------------------------------------------
 // Load
 
-BOOL CopyFromDump(CFileCopier& copier, const CString& strSource, const CString& strTarget, BOOL& bCopied)
-{
-    bCopied = IsFileExist(strSource);
-    if (!bCopied) {
-        JCopyFailedMessage(strSource);
-        return TRUE;
-    }
-    return copier.Copy(strSource, strTarget);
-}
-
 int FilesInDump(JCJob& dump)
 {
     return 3 + dump.m_lstPage.GetCount() + dump.m_lstOrigin.GetCount() + dump.m_lstOutput.GetCount();
@@ -281,78 +269,30 @@ BOOL LoadProfiles(CFileCopier& copier, JCJob& dump, JCJob& job, const CString& s
     for (int i = 0; i < 3; i++) {
         // An empty profile stays empty: it names no file in the job folder.
         *loaded[i] = NameInFolder(strJobFolder, *names[i]);
-        BOOL bCopied;
-        if (!names[i]->IsEmpty() &&
-            !CopyFromDump(copier, NameInFolder(strDumpFolder, *names[i]), *loaded[i], bCopied))
+        if (names[i]->IsEmpty())
+            continue;
+        const CString source = NameInFolder(strDumpFolder, *names[i]);
+        if (IsThere(source) && !copier.Copy(source, *loaded[i]))
             return FALSE;
     }
     return TRUE;
 }
 
-BOOL LoadLists(CFileCopier& copier, JCJob& dump, JCJob& job, const CString& strDumpFolder,
-               const CString& strJobFolder)
+// Each entry of the dump whose file is in the dump folder joins the job with
+// its names in the job folder, and its file is copied there.
+template <class T>
+BOOL LoadList(CFileCopier& copier, CObList& list, JCJob& job, int (JCJob::*add)(T*),
+              T* (*copyOf)(const T&, const CString&), const CString& strDumpFolder, const CString& strJobFolder)
 {
-    for (POSITION pos = dump.m_lstPage.GetHeadPosition(); pos != NULL;) {
-        JCPage* pPage = At<JCPage>(dump.m_lstPage, pos);
-        const CString source = NameInFolder(strDumpFolder, pPage->m_strFile);
-        if (pPage->m_strFile.IsEmpty() || !IsFileExist(source)) {
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;) {
+        T* pItem = At<T>(list, pos);
+        const CString source = InFolder(strDumpFolder, BareName(pItem->m_strFile));
+        if (pItem->m_strFile.IsEmpty()) {
             JCopyFailedMessage(source);
             continue;
         }
-        JCPage* pLoaded = new JCPage;
-        pLoaded->m_nNumber1 = pPage->m_nNumber1;
-        pLoaded->m_tTime = pPage->m_tTime;
-        pLoaded->m_nNumber2 = pPage->m_nNumber2;
-        pLoaded->m_strDescription = pPage->m_strDescription;
-        pLoaded->m_strFile = NameInFolder(strJobFolder, pPage->m_strFile);
-        AddNames(pLoaded->m_lstOrigin, pPage->m_lstOrigin, strJobFolder);
-        const CString target = pLoaded->m_strFile;
-        if (!job.JAddPage(pLoaded))
-            delete pLoaded;
-        BOOL bCopied;
-        if (!CopyFromDump(copier, source, target, bCopied))
-            return FALSE;
-    }
-    for (POSITION pos = dump.m_lstOrigin.GetHeadPosition(); pos != NULL;) {
-        JCOrigin* pOrigin = At<JCOrigin>(dump.m_lstOrigin, pos);
-        const CString source = NameInFolder(strDumpFolder, pOrigin->m_strFile);
-        if (pOrigin->m_strFile.IsEmpty() || !IsFileExist(source)) {
-            JCopyFailedMessage(source);
-            continue;
-        }
-        JCOrigin* pLoaded = new JCOrigin;
-        pLoaded->m_nFileType = pOrigin->m_nFileType;
-        pLoaded->m_nNumber1 = pOrigin->m_nNumber1;
-        pLoaded->m_nNumber2 = pOrigin->m_nNumber2;
-        pLoaded->m_tTime = pOrigin->m_tTime;
-        pLoaded->m_strDescription = pOrigin->m_strDescription;
-        pLoaded->m_strPage = OwningPage(pOrigin->m_strPage, strJobFolder);
-        pLoaded->m_strFile = NameInFolder(strJobFolder, pOrigin->m_strFile);
-        AddNames(pLoaded->m_lstPage, pOrigin->m_lstPage, strJobFolder);
-        const CString target = pLoaded->m_strFile;
-        if (!job.JAddOrigin(pLoaded))
-            delete pLoaded;
-        BOOL bCopied;
-        if (!CopyFromDump(copier, source, target, bCopied))
-            return FALSE;
-    }
-    for (POSITION pos = dump.m_lstOutput.GetHeadPosition(); pos != NULL;) {
-        JCOutput* pOutput = At<JCOutput>(dump.m_lstOutput, pos);
-        const CString source = NameInFolder(strDumpFolder, pOutput->m_strFile);
-        if (pOutput->m_strFile.IsEmpty() || !IsFileExist(source)) {
-            JCopyFailedMessage(source);
-            continue;
-        }
-        JCOutput* pLoaded = new JCOutput;
-        pLoaded->m_nFileType = pOutput->m_nFileType;
-        pLoaded->m_tTime = pOutput->m_tTime;
-        pLoaded->m_strPage = NameInFolder(strJobFolder, pOutput->m_strPage);
-        pLoaded->m_strFile = NameInFolder(strJobFolder, pOutput->m_strFile);
-        const CString target = pLoaded->m_strFile;
-        if (!job.JAddOutput(pLoaded))
-            delete pLoaded;
-        BOOL bCopied;
-        if (!CopyFromDump(copier, source, target, bCopied))
+        if (IsThere(source) && !AddAndCopy(copier, job, add, copyOf(*pItem, strJobFolder), source,
+                                           NameInFolder(strJobFolder, pItem->m_strFile)))
             return FALSE;
     }
     return TRUE;
@@ -393,9 +333,10 @@ BOOL DumpJobFiles(JCJob& job, const CString& strTargetFolder, BOOL bOrigins, BOO
     dump.m_nGroupAccess = job.m_nGroupAccess;
     if (!DumpProfiles(copier, job, dump, target))
         return FALSE;
-    if (bOrigins && !DumpPagesAndOrigins(copier, job, dump, target))
+    if (bOrigins && (!DumpList(copier, job.m_lstPage, dump, &JCJob::JAddPage, PageIn, target) ||
+                     !DumpList(copier, job.m_lstOrigin, dump, &JCJob::JAddOrigin, OriginIn, target)))
         return FALSE;
-    if (bOutputs && !DumpOutputs(copier, job, dump, target))
+    if (bOutputs && !DumpList(copier, job.m_lstOutput, dump, &JCJob::JAddOutput, OutputIn, target))
         return FALSE;
 
     CString name = JCFileName(target).GetPureName();
@@ -427,7 +368,10 @@ BOOL LoadJobFiles(JCJob& job, const CString& strDumpFile)
 
     const CString dumpFolder = JCFileName(strDumpFile).GetPath();
     const CString jobFolder = JCFileName(job.m_strJobFile).GetPath();
-    if (!LoadProfiles(copier, dump, job, dumpFolder, jobFolder) || !LoadLists(copier, dump, job, dumpFolder, jobFolder))
+    if (!LoadProfiles(copier, dump, job, dumpFolder, jobFolder) ||
+        !LoadList(copier, dump.m_lstPage, job, &JCJob::JAddPage, PageIn, dumpFolder, jobFolder) ||
+        !LoadList(copier, dump.m_lstOrigin, job, &JCJob::JAddOrigin, OriginIn, dumpFolder, jobFolder) ||
+        !LoadList(copier, dump.m_lstOutput, job, &JCJob::JAddOutput, OutputIn, dumpFolder, jobFolder))
         return FALSE;
     CopyTables(dumpFolder, jobFolder);
     return TRUE;

@@ -1,5 +1,6 @@
 #include "JobListParts.h"
 
+#include "JobPropertySheet.h"
 #include "JobViewCore.h"
 
 #include <time.h>
@@ -31,11 +32,42 @@ bool ReadWholeFile(const CString& strPath, std::vector<unsigned char>& data)
 
 }  // namespace
 
-CImageList* NewImageList(int nSide)
+static CImageList* NewImageList(int nSide)
 {
     CImageList* pList = new CImageList;
     pList->Create(nSide, nSide, ILC_COLOR, 4, 4);
     return pList;
+}
+
+void AttachImageLists(CListCtrlEx& list, CImageList*& pLarge, CImageList*& pSmall)
+{
+    pLarge = NewImageList(32);
+    pSmall = NewImageList(16);
+    list.SetImageList(pLarge, 0);
+    list.SetImageList(pSmall, 1);
+}
+
+void ApplyViewMode(int nMode, std::initializer_list<CListCtrlEx*> lists)
+{
+    static const DWORD kStyles[] = {LVS_REPORT, LVS_ICON, LVS_SMALLICON, LVS_LIST};
+    if (nMode < 0 || nMode >= 4)
+        return;
+    for (CListCtrlEx* pList : lists) {
+        if ((pList->GetStyle() & LVS_TYPEMASK) != kStyles[nMode]) {
+            pList->ModifyStyle(LVS_TYPEMASK, kStyles[nMode]);
+            // The list view lays its items out anew but does not repaint.
+            pList->Invalidate();
+        }
+    }
+}
+
+void RunJobProperties(JCTask* pTask, JCJob* pJob)
+{
+    JCPropertySheet sheet(NULL);
+    FillJobProperties(sheet, pTask != NULL ? pTask->m_strTaskFile : CString(), pTask,
+                      pJob != NULL ? pJob->m_strJobFile : CString(), pJob);
+    if (sheet.DoModal() == IDOK)
+        WriteBackJobProperties(sheet, pTask, pJob);
 }
 
 void AddStockBitmap(CImageList* pList, LPCTSTR lpszName)

@@ -131,15 +131,22 @@ void JCJobMain::JCreateJob()
         }
         jobFolder = m_strTaskPath + "\\" + jobFolder;
     }
-    if (!pTask->JAddJob(jobFolder)) {
-        delete pTask;
+    if (!MakeNewJobCurrent(pTask, jobFolder))
         return;
-    }
-    JCJob* pJob = new JCJob;
-    pJob->m_strJobFile = JobFileOfFolder(jobFolder);
-    Replace(pTask, pJob);
     TakeProperties(dialog.m_pTask, dialog.m_pJob);
     Commit();
+}
+
+BOOL JCJobMain::MakeNewJobCurrent(JCTask* pTask, const CString& strJobFolder)
+{
+    if (!pTask->JAddJob(strJobFolder)) {
+        delete pTask;
+        return FALSE;
+    }
+    JCJob* pJob = new JCJob;
+    pJob->m_strJobFile = JobFileOfFolder(strJobFolder);
+    Replace(pTask, pJob);
+    return TRUE;
 }
 
 CString JCJobMain::TaskFileOfName(const CString& strTaskName)
@@ -439,13 +446,8 @@ void JCJobMain::JLoadJob()
         ::GetCurrentDirectoryA(sizeof current, current);
         jobFolder = CString(current) + "\\" + jobFolder;
     }
-    if (!pTask->JAddJob(jobFolder)) {
-        delete pTask;
+    if (!MakeNewJobCurrent(pTask, jobFolder))
         return;
-    }
-    JCJob* pJob = new JCJob;
-    pJob->m_strJobFile = JobFileOfFolder(jobFolder);
-    Replace(pTask, pJob);
 
     if (!LoadJobFiles(*m_pCurJob, dialog.m_strSourceFile)) {
         delete m_pCurTask;

@@ -1,7 +1,6 @@
 // The job browser.
 #include "JobView.h"
 
-#include "JobPropertySheet.h"
 #include "JobListParts.h"
 #include "JobViewCore.h"
 #include "Ordwell.h"
@@ -10,7 +9,6 @@
 namespace {
 
 const int kLargeSide = 32;
-const int kSmallSide = 16;
 
 // A column of fixed width whose heading is a string of the table.
 struct Column {
@@ -70,18 +68,9 @@ void CJobView::DoDataExchange(CDataExchange* pDX)
 BOOL CJobView::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_pPagesLarge = NewImageList(kLargeSide);
-    m_pPagesSmall = NewImageList(kSmallSide);
-    m_pOriginsLarge = NewImageList(kLargeSide);
-    m_pOriginsSmall = NewImageList(kSmallSide);
-    m_pOutputsLarge = NewImageList(kLargeSide);
-    m_pOutputsSmall = NewImageList(kSmallSide);
-    m_listPages.SetImageList(m_pPagesLarge, 0);
-    m_listPages.SetImageList(m_pPagesSmall, 1);
-    m_listOrigins.SetImageList(m_pOriginsLarge, 0);
-    m_listOrigins.SetImageList(m_pOriginsSmall, 1);
-    m_listOutputs.SetImageList(m_pOutputsLarge, 0);
-    m_listOutputs.SetImageList(m_pOutputsSmall, 1);
+    AttachImageLists(m_listPages, m_pPagesLarge, m_pPagesSmall);
+    AttachImageLists(m_listOrigins, m_pOriginsLarge, m_pOriginsSmall);
+    AttachImageLists(m_listOutputs, m_pOutputsLarge, m_pOutputsSmall);
 
     m_comboViewMode.SetCurSel(1);
     OnSelchangeJobViewMode();
@@ -173,26 +162,7 @@ HBITMAP CJobView::LoadThumbnail(const CString& strFolder, const CString& strPure
 
 void CJobView::OnSelchangeJobViewMode()
 {
-    static const DWORD kStyles[] = {LVS_REPORT, LVS_ICON, LVS_SMALLICON, LVS_LIST};
-    const int nSel = m_comboViewMode.GetCurSel();
-    if (nSel < 0 || nSel >= 4)
-        return;
-    const DWORD style = kStyles[nSel];
-    CListCtrlEx* lists[] = {&m_listPages, &m_listOrigins, &m_listOutputs};
-    for (CListCtrlEx* pList : lists) {
-        if ((pList->GetStyle() & LVS_TYPEMASK) != style) {
-            pList->ModifyStyle(LVS_TYPEMASK, style);
-            // The list view lays its items out anew but does not repaint.
-            pList->Invalidate();
-        }
-    }
+    ApplyViewMode(m_comboViewMode.GetCurSel(), {&m_listPages, &m_listOrigins, &m_listOutputs});
 }
 
-void CJobView::OnJobViewPropt()
-{
-    JCPropertySheet sheet(NULL);
-    FillJobProperties(sheet, m_pTask != NULL ? m_pTask->m_strTaskFile : CString(), m_pTask,
-                      m_pJob != NULL ? m_pJob->m_strJobFile : CString(), m_pJob);
-    if (sheet.DoModal() == IDOK)
-        WriteBackJobProperties(sheet, m_pTask, m_pJob);
-}
+void CJobView::OnJobViewPropt() { RunJobProperties(m_pTask, m_pJob); }

@@ -11,43 +11,13 @@ namespace {
 const char kCopyDialog[] = "转存输出文件";
 const int kTarget = 4111, kFiles = 4113, kType = 4114;
 
-class CopyOutputs : public JobDialogTest {
+class CopyOutputs : public JobFilesTest {
 protected:
     void SetUp() override
     {
-        JobDialogTest::SetUp();
-        MakeTask("T.tsk", {"J"});
-        OpenInManager("T.tsk", "J");
-        m_src = m_dir.File("src");
+        JobFilesTest::SetUp();
         m_target = m_dir.File("target");
-        ::CreateDirectoryA(m_src.c_str(), NULL);
         ::CreateDirectoryA(m_target.c_str(), NULL);
-    }
-    std::string Source(const std::string& name)
-    {
-        std::string path = m_src + "\\" + name;
-        EXPECT_TRUE(WriteFileBytes(path, "data of " + name));
-        return path;
-    }
-    static void AddPage(const std::string& file)
-    {
-        JCPage* pPage = new JCPage;
-        pPage->m_strFile = file.c_str();
-        JGetCurJob()->m_lstPage.AddTail(pPage);
-    }
-    static void AddOrigin(const std::string& file, const std::string& page)
-    {
-        JCOrigin* pOrigin = new JCOrigin;
-        pOrigin->m_strFile = file.c_str();
-        pOrigin->m_strPage = page.c_str();
-        JGetCurJob()->m_lstOrigin.AddTail(pOrigin);
-    }
-    static void AddOutput(const std::string& file, const std::string& page = "None")
-    {
-        JCOutput* pOutput = new JCOutput;
-        pOutput->m_strFile = file.c_str();
-        pOutput->m_strPage = page.c_str();
-        JGetCurJob()->m_lstOutput.AddTail(pOutput);
     }
     // Selects exactly these lines of the file list.
     static void SelectLines(HWND dialog, const std::vector<int>& lines)
@@ -58,7 +28,6 @@ protected:
             ::SendMessageA(list, LB_SETSEL, TRUE, line);
     }
 
-    std::string m_src;
     std::string m_target;
 };
 

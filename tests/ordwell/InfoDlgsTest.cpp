@@ -36,27 +36,6 @@ Lines TreeLines(HWND dialog, int id)
     return lines;
 }
 
-Lines ListViewRows(HWND dialog, int id, int columns)
-{
-    HWND list = ::GetDlgItem(dialog, id);
-    Lines rows;
-    int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; i++) {
-        std::string row;
-        for (int c = 0; c < columns; c++) {
-            char text[256] = "";
-            LVITEMA item = {};
-            item.iSubItem = c;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            ::SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
-            row += (c ? "|" : "") + std::string(text);
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 using InfoDialogs = JobDialogTest;
 
 TEST_F(InfoDialogs, TasksShowTheirJobsWithSizesAndTheFixedDrives)

@@ -32,6 +32,28 @@ inline Lines ListLines(HWND dialog, int id)
     return lines;
 }
 
+// The rows of a list view, its columns' texts joined by "|".
+inline Lines ListViewRows(HWND dialog, int id, int columns)
+{
+    HWND list = ::GetDlgItem(dialog, id);
+    Lines rows;
+    int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; i++) {
+        std::string row;
+        for (int c = 0; c < columns; c++) {
+            char text[256] = "";
+            LVITEMA item = {};
+            item.iSubItem = c;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            ::SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
+            row += (c ? "|" : "") + std::string(text);
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
 inline std::string ItemText(HWND dialog, int id) { return testsupport::WindowText(::GetDlgItem(dialog, id)); }
 inline bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
 
@@ -110,6 +132,58 @@ protected:
     testsupport::TempDir m_dir;
     std::string m_program;
     std::string m_tasks;
+};
+
+// An open job J of task T.tsk, files made in a folder "src", and entries
+// added to the open job.
+class JobFilesTest : public JobDialogTest {
+protected:
+    void SetUp() override
+    {
+        JobDialogTest::SetUp();
+        MakeTask("T.tsk", {"J"});
+        OpenInManager("T.tsk", "J");
+        m_src = m_dir.File("src");
+        ::CreateDirectoryA(m_src.c_str(), NULL);
+    }
+
+    std::string Source(const std::string& name)
+    {
+        std::string path = m_src + "\\" + name;
+        EXPECT_TRUE(testsupport::WriteFileBytes(path, "data of " + name));
+        return path;
+    }
+    static JCJob& Job() { return *JGetCurJob(); }
+    static void AddPage(const std::string& file, const Lines& origins = {})
+    {
+        JCPage* pPage = new JCPage;
+        pPage->m_strFile = file.c_str();
+        pPage->m_nNumber1 = 2;
+        pPage->m_strDescription = "页面说明";
+        for (const std::string& origin : origins)
+            pPage->AddOrigin(origin.c_str());
+        Job().m_lstPage.AddTail(pPage);
+    }
+    static void AddOrigin(const std::string& file, const std::string& page, const Lines& pages = {})
+    {
+        JCOrigin* pOrigin = new JCOrigin;
+        pOrigin->m_strFile = file.c_str();
+        pOrigin->m_strPage = page.c_str();
+        pOrigin->m_nFileType = 6;
+        for (const std::string& p : pages)
+            pOrigin->AddPage(p.c_str());
+        Job().m_lstOrigin.AddTail(pOrigin);
+    }
+    static void AddOutput(const std::string& file, const std::string& page = "None")
+    {
+        JCOutput* pOutput = new JCOutput;
+        pOutput->m_strFile = file.c_str();
+        pOutput->m_strPage = page.c_str();
+        pOutput->m_nFileType = 2;
+        Job().m_lstOutput.AddTail(pOutput);
+    }
+
+    std::string m_src;
 };
 
 inline bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

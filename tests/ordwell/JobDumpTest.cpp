@@ -33,58 +33,19 @@ std::vector<T*> Items(CObList& list)
     return items;
 }
 
-class JobDump : public JobDialogTest {
+class JobDump : public JobFilesTest {
 protected:
     void SetUp() override
     {
-        JobDialogTest::SetUp();
-        MakeTask("T.tsk", {"J"});
-        OpenInManager("T.tsk", "J");
-        m_src = m_dir.File("src");
-        ::CreateDirectoryA(m_src.c_str(), NULL);
+        JobFilesTest::SetUp();
         ::CreateDirectoryA(m_dir.File("backup").c_str(), NULL);
-        // The system colour folder: the program folder's "..\color".
+        // The system colour folder: the program folder's "..\\color".
         const std::string color = m_dir.File("color");
         ::CreateDirectoryA(color.c_str(), NULL);
         for (const char* table : kTables)
             WriteFileBytes(color + "\\" + table, std::string("sys:") + table);
     }
 
-    std::string Source(const std::string& name)
-    {
-        std::string path = m_src + "\\" + name;
-        EXPECT_TRUE(WriteFileBytes(path, "data of " + name));
-        return path;
-    }
-    static JCJob& Job() { return *JGetCurJob(); }
-    static void AddPage(const std::string& file, const Lines& origins = {})
-    {
-        JCPage* pPage = new JCPage;
-        pPage->m_strFile = file.c_str();
-        pPage->m_nNumber1 = 2;
-        pPage->m_strDescription = "页面说明";
-        for (const std::string& origin : origins)
-            pPage->AddOrigin(origin.c_str());
-        Job().m_lstPage.AddTail(pPage);
-    }
-    static void AddOrigin(const std::string& file, const std::string& page, const Lines& pages = {})
-    {
-        JCOrigin* pOrigin = new JCOrigin;
-        pOrigin->m_strFile = file.c_str();
-        pOrigin->m_strPage = page.c_str();
-        pOrigin->m_nFileType = 6;
-        for (const std::string& p : pages)
-            pOrigin->AddPage(p.c_str());
-        Job().m_lstOrigin.AddTail(pOrigin);
-    }
-    static void AddOutput(const std::string& file, const std::string& page)
-    {
-        JCOutput* pOutput = new JCOutput;
-        pOutput->m_strFile = file.c_str();
-        pOutput->m_strPage = page.c_str();
-        pOutput->m_nFileType = 2;
-        Job().m_lstOutput.AddTail(pOutput);
-    }
     std::string Target(const std::string& name)
     {
         std::string path = m_dir.File("backup\\" + name);
@@ -104,8 +65,6 @@ protected:
         Gui().Expect(kProgress).MayPassUnseen();
         EXPECT_EQ(0, JDumpJob());
     }
-
-    std::string m_src;
 };
 
 TEST_F(JobDump, WritesBareNamesAndTheSevenTablesBesideTheCopiedFiles)
