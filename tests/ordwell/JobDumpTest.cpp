@@ -367,3 +367,42 @@ TEST_F(JobLoad, NamesCannotLeadOutOfTheJobFolder)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JobDump, DeletingAfterTheDumpAsksAndRemovesTheJob)
+{
+    AddPage(Source("P.apg"));
+    const std::string target = Target("J1");
+    Gui().Expect(kDumpDialog)
+        .Run([target](HWND dialog) { SetControlText(dialog, kDumpPath, target); })
+        .Check(4518)
+        .Press(IDOK);
+    Gui().Expect(kProgress).MayPassUnseen();
+    auto& question = Gui().Expect(AfxGetAppName()).Press(IDYES);
+    JDumpJob();
+    EXPECT_TRUE(question.HasText("是否确信要删除作业" + JobFile("J") + "?"));
+    EXPECT_EQ(nullptr, JGetCurJob());
+    EXPECT_FALSE(Exists(JobFile("J")));
+    EXPECT_EQ("data of P.apg", ReadFileBytes(target + "\\P.apg"));
+}
+
+TEST_F(JobLoad, ATaskFileThatCannotBeReadStopsTheLoad)
+{
+    const std::string dumpFile = MakeDump({"P.apg"});
+    ASSERT_TRUE(WriteFileBytes(TaskFile("B.tsk"), "not a task"));
+    auto& message = Gui().Expect(AfxGetAppName()).Press(IDOK);
+    Gui().Expect(kLoadDialog)
+        .SetText(4503, "B.tsk")
+        .SetText(4504, m_dir.File("jobs\\L"))
+        .Run([dumpFile](HWND dialog) { SetControlText(dialog, 4508, dumpFile); })
+        .Press(IDOK);
+    JLoadJob();
+    EXPECT_TRUE(message.HasText("任务文件已被删除，无法装入作业！"));
+    // The job that was open stays open.
+    ASSERT_NE(nullptr, JGetCurJob());
+    EXPECT_STREQ(JobFile("J").c_str(), JGetCurJob()->m_strJobFile);
+    EXPECT_EQ("not a task", ReadFileBytes(TaskFile("B.tsk")));
+}
+
+}  // namespace
