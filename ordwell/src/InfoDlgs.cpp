@@ -32,6 +32,9 @@ BOOL JCHarddiskInfoDlg::OnInitDialog()
 void JCHarddiskInfoDlg::FillTasks()
 {
     const CString folder = JGetTaskPath();
+    // Without a task folder there is nothing to list (not the drive's root).
+    if (folder.IsEmpty())
+        return;
     WIN32_FIND_DATAA found;
     HANDLE find = ::FindFirstFileA(folder + "\\*.tsk", &found);
     if (find == INVALID_HANDLE_VALUE)
