@@ -12,6 +12,8 @@
 
 class CPicThumnailFormView;
 class CInputTreeFormView;
+class COmbrelleDoc;
+class COmbrelleView;
 
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNAMIC(CMainFrame)
@@ -36,6 +38,12 @@ public:
     // The current document's server log-in (nForce 1: ask the server again);
     // FALSE without a document.
     BOOL EnsureServerLogin(int nForce);
+    // The file's size in megabytes; 0 when it cannot be read.
+    static double GetFileSizeInMB(LPCTSTR lpszPath);
+
+    // Timer 101 polls the upload tasks every 2000 ms while any is queued.
+    static const UINT kPollTimer;
+    static const UINT kPollInterval;
 
     int m_nUploadMode;
     TWScanner m_scanner;
@@ -65,5 +73,18 @@ protected:
     afx_msg LRESULT OnScannedFile(WPARAM wParam, LPARAM lParam);
     afx_msg void OnAutoFlatbedScan();
     afx_msg void OnOnlineHelp();
+    // Command 32777 "提交入库": the catalogued pictures of the selection.
+    afx_msg void SubmitToStore();
+    // WM_USER+5 from the metadata form: every selected picture.
+    afx_msg LRESULT OnStartUpload(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT nIDEvent);
+    // One tick of timer 101: each task's state from the FTP component.
+    void UploadPoll();
+    // Posts a finished task's record, tells the user, deletes its copies
+    // and record and removes it.
+    void FinishTask(COmbrelleDoc& doc, int nIndex);
+    // Tells the user that a task's files did not arrive and removes it.
+    void FailTask(COmbrelleDoc& doc, int nIndex);
+    void StartPollAndPrepare(COmbrelleDoc* pDoc, COmbrelleView* pView);
     DECLARE_MESSAGE_MAP()
 };

@@ -8,6 +8,7 @@
 
 #include "CategoryList.h"
 #include "PicTypeEntry.h"
+#include "UploadEngineWnd.h"
 
 class CHttpXMlProcess;
 class CImageIO;
@@ -42,6 +43,10 @@ public:
     // with the remembered user; nForce 1 asks the server again. Every server
     // client asks for it through the main frame.
     BOOL ValidateUploadLogin(int nForce);
+    // Has the server check that user (the log-in's messages on failure);
+    // on success keeps the user in the profile when bKeep, remembers it
+    // for forced log-ins and marks the document logged in.
+    BOOL LogInAs(const CString& strUser, const CString& strPassword, BOOL bKeep);
 
     // Makes the display image of a picture for a window of the rectangle's
     // size; FALSE when the picture cannot be shown.
@@ -60,6 +65,8 @@ public:
     CImageIO* m_pDisplayImage;
     CImageIO* m_pCopyImage;
     BYTE* m_pDisplayBits;
+    // The upload engine; the view stores this document in it before each submission.
+    CUploadEngineWnd m_engine;
     CString m_strDisplayedFile;
     BOOL m_bLoggedIn;
     CString m_strScanFolder;    // ends in a backslash
@@ -101,6 +108,8 @@ public:
     // fetched, which belongs to the URL the client was set to.
     CHttpXMlProcess* m_pTreeServerClient;
     CString m_strCategoryStructure;
+    // The asset metadata description the upload engine's fetch keeps.
+    CString m_strAssetMetaDescription;
 
 protected:
     CMainFrame* GetMainFrame() const;

@@ -54,6 +54,11 @@ BOOL COmbrelleDoc::ValidateUploadLogin(int nForce)
         strPassword = dlg.m_strPassword;
         bKeep = dlg.m_bRemember;
     }
+    return LogInAs(strUser, strPassword, bKeep);
+}
+
+BOOL COmbrelleDoc::LogInAs(const CString& strUser, const CString& strPassword, BOOL bKeep)
+{
     if (!EnsureServerClient()) {
         AfxMessageBox(kCannotConnect);
         return FALSE;
@@ -67,10 +72,8 @@ BOOL COmbrelleDoc::ValidateUploadLogin(int nForce)
     }
     if (bKeep)
         WriteUploadUser(strUser, strPassword);
-    if (!bRemembered) {
-        RememberedUploadUser = strUser;
-        RememberedUploadPassword = strPassword;
-    }
+    RememberedUploadUser = strUser;
+    RememberedUploadPassword = strPassword;
     m_bLoggedIn = TRUE;
     return TRUE;
 }

@@ -19,6 +19,10 @@ public:
     static CRect FitPicture(const CSize& sizeClient, const CSize& sizePicture);
     // Forgets the current picture and repaints the empty view.
     void ClearCurrentPicture();
+    // Copies and submission of the pictures selected in the thumbnail pane:
+    // all of them, or only the catalogued ones while the main frame's upload
+    // mode is 0.
+    void PrepareUpload();
 
 protected:
     COmbrelleView();

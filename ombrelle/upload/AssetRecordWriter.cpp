@@ -8,6 +8,7 @@
 #include "PicThumnailFormView.h"
 #include "ReducedCopy.h"
 #include "ServerSession.h"
+#include "UploadEngineWnd.h"
 
 #include <winsock2.h>
 
@@ -211,10 +212,8 @@ int CAssetRecordWriter::WriteAssetListInfoFile(BOOL bUploadAll, const SYSTEMTIME
         RefreshPictureDetails();
         ReadIptcIntoDocument(strMain);
 
-        int nDot = strMain.ReverseFind('.');
-        CString strExtension = nDot < 0 ? strMain : strMain.Mid(nDot);
         CString strAssetFolder = assetrecord::DateFolder(context, "Asset").c_str();
-        doc.m_strRemoteMainFile = doc.m_strStoragePath + "/" + strAssetFolder + "/asset" + strKey + strExtension;
+        doc.m_strRemoteMainFile = doc.m_strStoragePath + "/" + strAssetFolder + "/" + AssetFileName(strKey, strMain);
 
         double dMegabytes = 0;
         if (MeasureMegabytes(doc.m_strPreviewCopy, dMegabytes))

@@ -251,6 +251,7 @@ BOOL CHttpXMlProcess::RunVerb(LPCSTR lpszMethod, const CString& strQuery, const 
                               CString& strReply, int* pBadReplyStatus)
 {
     strReply.Empty();
+    m_strRefusedReply.Empty();
     return EnsureLogin(0) && RunAttempts(lpszMethod, strQuery, body, judge, strReply, pBadReplyStatus);
 }
 
@@ -269,6 +270,7 @@ BOOL CHttpXMlProcess::RunAttempts(LPCSTR lpszMethod, const CString& strQuery, co
             }
             if (verdict == serverreply::Verdict::Refused)
                 return FALSE;
+            m_strRefusedReply = strReceived;
             if (pBadReplyStatus != NULL)
                 *pBadReplyStatus = 10;
             if (TimeOutStatus() != "0")

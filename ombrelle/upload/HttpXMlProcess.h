@@ -59,6 +59,9 @@ public:
     BOOL AddAsset(LPCTSTR lpszRecordPath);
     // "0": the operator's log-in on the server has timed out; "-1" on failure.
     CString TimeOutStatus();
+    // The reply of the last text verb that the verb judged bad (a negative
+    // code), "" when it had none: the upload tells the user the server's words.
+    const CString& GetRefusedReply() const { return m_strRefusedReply; }
 
 private:
     typedef serverreply::Verdict (*ReplyJudge)(const std::string& trimmed);
@@ -79,6 +82,7 @@ private:
     void ReleaseObjects();
 
     CString m_strBaseUrl;
+    CString m_strRefusedReply;
     IXMLHTTPRequest* m_pRequest;
     IXMLDOMDocument* m_pDomDocument;
     BOOL m_bComInitialised;

@@ -6,15 +6,22 @@ Options, for tests of failing transfers:
   drop-data-after=BYTES   every upload's data connection is cut once the
                           server has received that many bytes of the file;
                           what arrived stays on the server, short.
+  throttle=BYTES          uploads arrive at no more than that many bytes a
+                          second, so that a transfer is still running while
+                          a test does something else.
 """
 import logging
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 from control import serve_under_control
+
+
+def throttled_data_handler(bytes_per_second):
+    return type("ThrottledHandler", (ThrottledDTPHandler,), {"read_limit": bytes_per_second})
 
 
 def dropping_data_handler(limit):
@@ -40,6 +47,8 @@ def start(arguments):
         name, _, value = option.partition("=")
         if name == "drop-data-after":
             attributes["dtp_handler"] = dropping_data_handler(int(value))
+        elif name == "throttle":
+            attributes["dtp_handler"] = throttled_data_handler(int(value))
         else:
             raise ValueError("unknown option %r" % option)
     logging.getLogger("pyftpdlib").setLevel(logging.WARNING)
