@@ -416,19 +416,19 @@ TEST_F(UploadEngineTest, APictureThatCannotBeDecodedGoesUpAlone)
 struct NamingCase {
     const char* name;
     std::vector<std::string> files;  // in folders below the test's own: "one\\x.jpg"
-    // Per file: the main file's server name after "asset<key>", and whether it has copies.
+    // Per file: the main file's server name after "asset<key>".
     std::vector<std::string> serverSuffixes;
-    bool copies;
 };
 
 const NamingCase kNamingCases[] = {
-    {"UnknownType", {"x.dat"}, {".dat"}, false},
-    {"Photoshop", {"x.psd"}, {".psd"}, false},
-    {"PostScript", {"x.eps"}, {".eps"}, false},
-    {"NoExtension", {"scan"}, {""}, false},
-    {"DotInTheFolderOnly", {"my.folder\\scan"}, {""}, false},
-    {"OneNameTwoTypes", {"x.jpg", "x.tif"}, {".jpg", ".tif"}, true},
-    {"OneNameTwoFolders", {"one\\x.jpg", "two\\x.jpg"}, {".jpg", ".jpg"}, true},
+    {"UnknownType", {"x.dat"}, {".dat"}},
+    {"Photoshop", {"x.psd"}, {".psd"}},
+    {"PostScript", {"x.eps"}, {".eps"}},
+    {"NoExtension", {"scan"}, {""}},
+    {"DotInTheFolderOnly", {"my.folder\\scan"}, {""}},
+    {"NoExtensionInAList", {"x.jpg", "scan"}, {".jpg", ""}},
+    {"OneNameTwoTypes", {"x.jpg", "x.tif"}, {".jpg", ".tif"}},
+    {"OneNameTwoFolders", {"one\\x.jpg", "two\\x.jpg"}, {".jpg", ".jpg"}},
 };
 
 void PrintTo(const NamingCase& c, std::ostream* os) { *os << c.name; }
@@ -440,11 +440,15 @@ TEST_P(UploadNamingTest, EveryFileHasItsOwnNames)
     const NamingCase& c = GetParam();
     StartUploading();
     std::vector<std::string> pictures;
+    std::vector<bool> copies;
     for (const std::string& file : c.files) {
         const size_t slash = file.rfind('\\');
         if (slash != std::string::npos)
             ::CreateDirectoryA(m_files.File(file.substr(0, slash)).c_str(), NULL);
-        pictures.push_back(c.copies ? Picture(file) : File(file, "not shown"));
+        // Only pictures of a type that can be shown get copies.
+        const bool shown = file.size() > 4 && (file.substr(file.size() - 4) == ".jpg" || file.substr(file.size() - 4) == ".tif");
+        copies.push_back(shown);
+        pictures.push_back(shown ? Picture(file) : File(file, "not shown"));
     }
     Select(pictures);
     Frame()->SendMessage(WM_START_UPLOAD);
@@ -452,25 +456,27 @@ TEST_P(UploadNamingTest, EveryFileHasItsOwnNames)
     ASSERT_EQ(1, Engine().QueuedCount);
     const UploadTask& task = *Engine().GetTask(0);
     ASSERT_EQ(pictures.size(), size_t(task.m_arrSubmitted.GetSize()));
+    const std::string record = testsupport::ReadFileBytes(LPCTSTR(task.m_uploadinfo.m_strRecordFile));
 
-    std::string expectedLocal, expectedRemoteNames;
     for (size_t i = 0; i < pictures.size(); ++i) {
         const std::string key = Key(1000 + int(i));
         const std::string web = LPCTSTR(UploadCopyName(m_temp.Path().c_str(), "web_", pictures[i].c_str()));
         const std::string preview = LPCTSTR(UploadCopyName(m_temp.Path().c_str(), "prev_", pictures[i].c_str()));
-        EXPECT_EQ(c.copies, Exists(web) && Exists(preview)) << pictures[i];
-        EXPECT_EQ(key + "|" + pictures[i] + "|" + (c.copies ? preview : "") + "|" + (c.copies ? web : ""),
+        EXPECT_EQ(copies[i], Exists(web) && Exists(preview)) << pictures[i];
+        EXPECT_EQ(key + "|" + pictures[i] + "|" + (copies[i] ? preview : "") + "|" + (copies[i] ? web : ""),
                   LPCTSTR(task.m_arrSubmitted[int(i)]));
-        if (pictures.size() == 1) {
+        EXPECT_NE(std::string::npos, record.find("/asset" + key + c.serverSuffixes[i] + "</AssetLocation>"))
+            << record;
+        if (i == 0) {
             const std::string remote = LPCTSTR(task.m_uploadinfo.m_rfile);
-            EXPECT_EQ("/asset" + key + c.serverSuffixes[i], remote.substr(remote.rfind('/'))) << remote;
-            EXPECT_EQ(pictures[i], LPCTSTR(task.m_uploadinfo.m_lfile));
+            const std::string main = remote.substr(0, remote.find('|'));
+            EXPECT_EQ("/asset" + key + c.serverSuffixes[i], main.substr(main.rfind('/'))) << remote;
         }
     }
-    if (pictures.size() == 2) {
-        const CString first = task.m_arrSubmitted[0], second = task.m_arrSubmitted[1];
-        EXPECT_NE(first.Mid(first.Find('|', 16)), second.Mid(second.Find('|', 16))) << "no copy is shared";
-    }
+    if (pictures.size() == 1)
+        EXPECT_EQ(pictures[0], LPCTSTR(task.m_uploadinfo.m_lfile)) << "no copies";
+    else
+        EXPECT_NE(LPCTSTR(task.m_arrSubmitted[0].Mid(16)), LPCTSTR(task.m_arrSubmitted[1].Mid(16))) << "no copy is shared";
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, UploadNamingTest, ::testing::ValuesIn(kNamingCases),
@@ -545,6 +551,39 @@ TEST_F(UploadEngineTest, NothingSelectedAsksForPictures)
     Frame()->SendMessage(WM_START_UPLOAD);
     EXPECT_TRUE(message.HasText("请选择上载的图片"));
     EXPECT_FALSE(StopPoll());
+}
+
+TEST_F(UploadEngineTest, TheMetadataDescriptionIsFetchedOnceAndSaved)
+{
+    StartLoggedIn();
+    Engine().m_pDoc = Doc();
+    const size_t first = Requests().size();
+    const CString strDescription = Engine().FetchAssetMetaDataStruct();
+    EXPECT_NE(-1, strDescription.Find("<"));
+    EXPECT_EQ(strDescription, Engine().FetchAssetMetaDataStruct());
+    EXPECT_EQ((std::vector<std::string>{"AssetMetaDataStruct"}), VerbsSince(first));
+    // The catalogue tree's client now answers from what the fetch read.
+    EXPECT_EQ(strDescription, Doc()->m_strCategoryStructure);
+
+    ASSERT_TRUE(Engine().SaveAssetMetaInfo());
+    const std::string saved = testsupport::ReadFileBytes(m_temp.File("assetmetainfo.xml"));
+    EXPECT_NE(std::string::npos, saved.find("<")) << saved;
+}
+
+TEST_F(UploadEngineTest, AServerThatNoLongerAnswersTheDescriptionIsTold)
+{
+    StartLoggedIn();
+    Engine().m_pDoc = Doc();
+    ASSERT_FALSE(Engine().FetchAssetMetaDataStruct().IsEmpty());
+    // Another address: the client is replaced, and the new one gets nothing.
+    Backend("fault\tAssetMetaDataStruct\tempty");
+    Doc()->m_strServerUrl = (ServerAddress() + "/other/HttpRequestServlet.jsp").c_str();
+    const size_t first = Requests().size();
+    auto& message = Gui().Expect("").Press(IDOK);
+    EXPECT_TRUE(Engine().FetchAssetMetaDataStruct().IsEmpty());
+    EXPECT_TRUE(message.HasText("不能连接到后台管理库，请重新尝试连接或退出"));
+    EXPECT_EQ(nullptr, Doc()->m_pTreeServerClient);
+    EXPECT_EQ(3u, Count(VerbsSince(first), "AssetMetaDataStruct"));
 }
 
 TEST(UploadFileSizeTest, MegabytesOfAFileAndZeroForNone)
