@@ -1,6 +1,7 @@
 """A loopback FTP server for tests, with one account that may write.
 
-Usage: ftp_server.py CONTROL_PORT FOLDER USER PASSWORD [OPTION...]
+Usage: ftp_server.py CONTROL_PORT FOLDER USER PASSWORD [OPTION...]   (a test)
+       ftp_server.py --port PORT FOLDER USER PASSWORD [OPTION...]   (scripts/run)
 
 Options, for tests of failing transfers:
   drop-data-after=BYTES   every upload's data connection is cut once the
@@ -11,6 +12,7 @@ Options, for tests of failing transfers:
                           a test does something else.
 """
 import logging
+import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
@@ -38,7 +40,7 @@ def dropping_data_handler(limit):
     return DroppingDTPHandler
 
 
-def start(arguments):
+def start(arguments, port=0):
     if len(arguments) < 3:
         raise ValueError("expected FOLDER USER PASSWORD [OPTION...], got %r" % (arguments,))
     folder, user, password = arguments[:3]
@@ -57,10 +59,14 @@ def start(arguments):
     FTPHandler.auth_failed_timeout = 0.1  # refuse a wrong password at once
     attributes["authorizer"] = authorizer
     handler = type("Handler", (FTPHandler,), attributes)
-    server = FTPServer(("127.0.0.1", 0), handler)
+    server = FTPServer(("127.0.0.1", port), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server.address[1]
 
 
 if __name__ == "__main__":
-    serve_under_control(start)
+    if len(sys.argv) > 2 and sys.argv[1] == "--port":
+        start(sys.argv[3:], int(sys.argv[2]))
+        threading.Event().wait()
+    else:
+        serve_under_control(start)
