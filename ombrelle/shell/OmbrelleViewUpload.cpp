@@ -7,6 +7,7 @@
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
 #include "PicThumnailFormView.h"
+#include "UploadFiles.h"
 
 namespace {
 
@@ -14,14 +15,6 @@ const char kChoosePictures[] = "请选择上载的图片";
 
 // Photoshop and PostScript files, and files of no known type, get no copies.
 BOOL HasNoCopies(int nFileType) { return nFileType == 0 || nFileType == 18 || nFileType == 50; }
-
-BOOL IsListed(const CStringArray& list, const CString& strItem)
-{
-    for (INT_PTR i = 0; i < list.GetSize(); ++i)
-        if (list[i] == strItem)
-            return TRUE;
-    return FALSE;
-}
 
 }  // namespace
 
@@ -48,7 +41,7 @@ void COmbrelleView::PrepareUpload()
             return;
         }
         const CString& strPath = arrSelected[i];
-        if (pFrame->m_nUploadMode == 0 && !IsListed(pDoc->m_arrCatalogued, strPath))
+        if (pFrame->m_nUploadMode == 0 && !IsInList(pDoc->m_arrCatalogued, strPath))
             continue;
         bAnyTaken = TRUE;
         pDoc->m_strCurrentPicture = strPath;

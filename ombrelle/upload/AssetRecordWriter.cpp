@@ -9,6 +9,7 @@
 #include "ReducedCopy.h"
 #include "ServerSession.h"
 #include "UploadEngineWnd.h"
+#include "UploadFiles.h"
 
 #include <winsock2.h>
 
@@ -26,17 +27,6 @@ CString TempFolder()
     return WithoutTrailingBackslash(GenGetTempFolder());
 }
 
-CString FolderOf(const CString& strPath)
-{
-    int nSlash = strPath.ReverseFind('\\');
-    return nSlash < 0 ? CString() : strPath.Left(nSlash);
-}
-
-CString NameOf(const CString& strPath)
-{
-    return strPath.Mid(strPath.ReverseFind('\\') + 1);
-}
-
 // The file's length in megabytes; FALSE when it cannot be measured.
 BOOL MeasureMegabytes(const CString& strPath, double& dMegabytes)
 {
@@ -47,20 +37,6 @@ BOOL MeasureMegabytes(const CString& strPath, double& dMegabytes)
     ULONGLONG nBytes = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     dMegabytes = static_cast<double>(nBytes) / 1048576.0;
     return TRUE;
-}
-
-BOOL FileExists(const CString& strPath)
-{
-    DWORD dwAttributes = ::GetFileAttributesA(strPath);
-    return dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-BOOL IsListed(const CStringArray& list, const CString& strItem)
-{
-    for (INT_PTR i = 0; i < list.GetSize(); ++i)
-        if (list[i] == strItem)
-            return TRUE;
-    return FALSE;
 }
 
 }  // namespace
@@ -183,7 +159,6 @@ int CAssetRecordWriter::WriteAssetListInfoFile(BOOL bUploadAll, const SYSTEMTIME
     COmbrelleDoc& doc = *m_pDoc;
     const CString strRecordKey = doc.m_strAssetKey;
     const assetrecord::RecordContext context = Context(taken);
-    const CString strTemp = TempFolder();
     std::vector<assetrecord::AssetValues> assets;
     for (INT_PTR nLine = 0; nLine < doc.m_arrSubmitted.GetSize(); ++nLine) {
         CString strLine = doc.m_arrSubmitted[nLine];
@@ -196,18 +171,16 @@ int CAssetRecordWriter::WriteAssetListInfoFile(BOOL bUploadAll, const SYSTEMTIME
 
         doc.m_strAssetKey = strKey;
         doc.m_strAssetId.Format("%d", atoi(strKey.Right(10)));
-        if (!bUploadAll && !IsListed(doc.m_arrCatalogued, strMain))
+        if (!bUploadAll && !IsInList(doc.m_arrCatalogued, strMain))
             continue;
         doc.m_strCurrentPicture = strMain;
-        doc.m_strOriginalFolder = FolderOf(strMain);
-        doc.m_strOriginalName = NameOf(strMain);
+        doc.m_strOriginalFolder = FolderOfFile(strMain);
+        doc.m_strOriginalName = FileNameOf(strMain);
         doc.m_strWebName = "asset" + strKey + "_web" + ".jpg";
         doc.m_strPreviewName = "asset" + strKey + "_prev" + ".jpg";
         // A copy is named only when it was made.
-        CString strWeb = UploadCopyName(strTemp, "web_", strMain);
-        CString strPreview = UploadCopyName(strTemp, "prev_", strMain);
-        doc.m_strWebCopy = FileExists(strWeb) ? strWeb : CString();
-        doc.m_strPreviewCopy = FileExists(strPreview) ? strPreview : CString();
+        doc.m_strWebCopy = ExistingUploadCopy("web_", strMain);
+        doc.m_strPreviewCopy = ExistingUploadCopy("prev_", strMain);
 
         RefreshPictureDetails();
         ReadIptcIntoDocument(strMain);

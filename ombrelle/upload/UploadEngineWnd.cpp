@@ -14,6 +14,7 @@
 #include "Rasterdock.h"
 #include "ReducedCopy.h"
 #include "ServerSession.h"
+#include "UploadFiles.h"
 #include "UploadRules.h"
 #include "XmlReading.h"
 #include "resource.h"
@@ -31,20 +32,6 @@ const char kErrorCaption[] = "Error";
 std::string Text(const CString& str) { return std::string(static_cast<LPCTSTR>(str), str.GetLength()); }
 
 CString TempFolder() { return WithoutTrailingBackslash(GenGetTempFolder()); }
-
-CString NameOf(const CString& strPath) { return strPath.Mid(strPath.ReverseFind('\\') + 1); }
-
-CString FolderOf(const CString& strPath)
-{
-    const int nSlash = strPath.ReverseFind('\\');
-    return nSlash < 0 ? CString() : strPath.Left(nSlash);
-}
-
-BOOL FileExists(const CString& strPath)
-{
-    const DWORD dwAttributes = ::GetFileAttributesA(strPath);
-    return !strPath.IsEmpty() && dwAttributes != INVALID_FILE_ATTRIBUTES && !(dwAttributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The file's length in megabytes; FALSE when it cannot be opened.
 BOOL Megabytes(const CString& strPath, double& dMegabytes)
@@ -101,14 +88,6 @@ void ShowError(LPCTSTR lpszText)
     ::MessageBoxA(pMain != NULL ? pMain->GetSafeHwnd() : NULL, lpszText, kErrorCaption, MB_OK);
 }
 
-BOOL IsListed(const CStringArray& list, const CString& strItem)
-{
-    for (INT_PTR i = 0; i < list.GetSize(); ++i)
-        if (list[i] == strItem)
-            return TRUE;
-    return FALSE;
-}
-
 // The wait cursor for the life of a submission, whichever way it ends.
 class CSubmissionCursor {
 public:
@@ -122,7 +101,7 @@ public:
 
 CString AssetFileExtension(const CString& strPicture)
 {
-    const CString strName = NameOf(strPicture);
+    const CString strName = FileNameOf(strPicture);
     const int nDot = strName.ReverseFind('.');
     return nDot < 0 ? CString() : strName.Mid(nDot);
 }
@@ -130,6 +109,12 @@ CString AssetFileExtension(const CString& strPicture)
 CString AssetFileName(const CString& strAssetKey, const CString& strPicture)
 {
     return "asset" + strAssetKey + AssetFileExtension(strPicture);
+}
+
+CString ExistingUploadCopy(LPCTSTR lpszPrefix, const CString& strPicture)
+{
+    const CString strCopy = UploadCopyName(TempFolder(), lpszPrefix, strPicture);
+    return IsExistingFile(strCopy) ? strCopy : CString();
 }
 
 CUploadEngineWnd::CUploadEngineWnd()
@@ -163,7 +148,7 @@ BOOL CUploadEngineWnd::IsUploadAll() const
 
 BOOL CUploadEngineWnd::IsTaken(const CString& strPicture) const
 {
-    return IsUploadAll() || IsListed(m_pDoc->m_arrCatalogued, strPicture);
+    return IsUploadAll() || IsInList(m_pDoc->m_arrCatalogued, strPicture);
 }
 
 int CUploadEngineWnd::MakePreviewCopy(const CString& strPicture)
@@ -253,11 +238,8 @@ void CUploadEngineWnd::NameAsset(const CString& strId)
 
 void CUploadEngineWnd::SetCopiesOf(const CString& strPicture)
 {
-    const CString strTemp = TempFolder();
-    const CString strWeb = UploadCopyName(strTemp, "web_", strPicture);
-    const CString strPreview = UploadCopyName(strTemp, "prev_", strPicture);
-    m_pDoc->m_strWebCopy = FileExists(strWeb) ? strWeb : CString();
-    m_pDoc->m_strPreviewCopy = FileExists(strPreview) ? strPreview : CString();
+    m_pDoc->m_strWebCopy = ExistingUploadCopy("web_", strPicture);
+    m_pDoc->m_strPreviewCopy = ExistingUploadCopy("prev_", strPicture);
 }
 
 void CUploadEngineWnd::BuildFileLists(const SYSTEMTIME& taken, CString& strRemote, CString& strLocal)
@@ -268,20 +250,18 @@ void CUploadEngineWnd::BuildFileLists(const SYSTEMTIME& taken, CString& strRemot
                 AssetFileName(doc.m_strAssetKey, doc.m_strCurrentPicture);
     doc.m_strRemoteMainFile = strRemote;
     strLocal = doc.m_strCurrentPicture;
-    if (FileExists(doc.m_strWebCopy)) {
-        doc.m_strWebName = strBase + "_web" + ".jpg";
-        strRemote += "|" + doc.m_strStoragePath + ServerFolder(taken, "Accessory0") + "/" + doc.m_strWebName;
-        strLocal += "|" + doc.m_strWebCopy;
-    } else {
-        doc.m_strWebCopy.Empty();
-    }
-    if (FileExists(doc.m_strPreviewCopy)) {
-        doc.m_strPreviewName = strBase + "_prev" + ".jpg";
-        strRemote += "|" + doc.m_strStoragePath + ServerFolder(taken, "Thumbnail") + "/" + doc.m_strPreviewName;
-        strLocal += "|" + doc.m_strPreviewCopy;
-    } else {
-        doc.m_strPreviewCopy.Empty();
-    }
+    // A copy goes up only when it is there.
+    auto addCopy = [&](CString& strCopy, CString& strName, const char* pszSuffix, const char* pszKind) {
+        if (!IsExistingFile(strCopy)) {
+            strCopy.Empty();
+            return;
+        }
+        strName = strBase + pszSuffix + ".jpg";
+        strRemote += "|" + doc.m_strStoragePath + ServerFolder(taken, pszKind) + "/" + strName;
+        strLocal += "|" + strCopy;
+    };
+    addCopy(doc.m_strWebCopy, doc.m_strWebName, "_web", "Accessory0");
+    addCopy(doc.m_strPreviewCopy, doc.m_strPreviewName, "_prev", "Thumbnail");
 }
 
 void CUploadEngineWnd::SubmitSinglePicture()
@@ -303,8 +283,8 @@ void CUploadEngineWnd::SubmitSinglePicture()
 
     if (!ObtainStorageLocation(dSize))
         return;
-    doc.m_strOriginalName = NameOf(doc.m_strCurrentPicture);
-    doc.m_strOriginalFolder = FolderOf(doc.m_strCurrentPicture);
+    doc.m_strOriginalName = FileNameOf(doc.m_strCurrentPicture);
+    doc.m_strOriginalFolder = FolderOfFile(doc.m_strCurrentPicture);
     CString strId;
     if (!ObtainAssetId(strId))
         return;
@@ -351,8 +331,8 @@ void CUploadEngineWnd::SubmitPictureList(const CStringArray& arrSelected)
     for (INT_PTR i = 0; i < arrTaken.GetSize(); ++i) {
         doc.m_strCurrentPicture = arrTaken[i];
         SetCopiesOf(arrTaken[i]);
-        doc.m_strOriginalName = NameOf(arrTaken[i]);
-        doc.m_strOriginalFolder = FolderOf(arrTaken[i]);
+        doc.m_strOriginalName = FileNameOf(arrTaken[i]);
+        doc.m_strOriginalFolder = FolderOfFile(arrTaken[i]);
         CString strId;
         if (!ObtainAssetId(strId)) {
             doc.m_arrSubmitted.RemoveAll();

@@ -17,6 +17,9 @@ class COmbrelleDoc;
 CString AssetFileExtension(const CString& strPicture);
 // The main file's server name: "asset" + key + the picture's extension.
 CString AssetFileName(const CString& strAssetKey, const CString& strPicture);
+// The picture's upload copy ("prev_" or "web_") in the temp folder when it
+// was made, else "".
+CString ExistingUploadCopy(LPCTSTR lpszPrefix, const CString& strPicture);
 
 class CUploadEngineWnd : public CWnd {
 public:
