@@ -103,6 +103,20 @@ protected:
     void StartUploading(const std::vector<std::string>& options = {}, const std::string& password = "pw")
     {
         StartLoggedIn();
+        StartStore(options, password);
+    }
+
+    // ... not logged in yet, with a remembered user that the stand-in accepts.
+    void StartRemembered()
+    {
+        StartWithServer();
+        RememberedUploadUser = kUser;
+        RememberedUploadPassword = kPassword;
+        StartStore({}, "pw");
+    }
+
+    void StartStore(const std::vector<std::string>& options, const std::string& password)
+    {
         if (HasFatalFailure())
             return;
         CurrentCategoryId = "7";
@@ -179,7 +193,9 @@ protected:
 
 TEST_F(UploadEngineTest, OneJpegReachesTheStoreAndItsRecordTheServer)
 {
-    StartUploading();
+    // The submission logs in itself, without a window.
+    StartRemembered();
+    ASSERT_FALSE(Doc()->m_bLoggedIn);
     const std::string picture = Picture("a.jpg");
     Select({picture});
     auto& done = Gui().Expect("").Press(IDOK);
