@@ -43,3 +43,4 @@
 #include "parts/Server.h"
 #include "parts/Catalogue.h"
 #include "parts/PicSettings.h"
+#include "parts/FormControls.h"
