@@ -123,72 +123,68 @@ TControl* CFCControlFactory::CreateWindowFor(CWnd* pParent, TControl* pControl, 
     return pControl;
 }
 
-CFCLabel* CFCControlFactory::CreateLabel(CWnd* pParent, CFCLabel* pControl)
-{
-    return CreateWindowFor(pParent, pControl, "创建静态文本框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent, pControl->m_prop.m_nControlId);
-    });
-}
-
-CFCButton* CFCControlFactory::CreateButton(CWnd* pParent, CFCButton* pControl)
-{
-    return CreateWindowFor(pParent, pControl, "创建按钮失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent, pControl->m_prop.m_nControlId);
-    });
-}
-
-CFCRadio* CFCControlFactory::CreateRadio(CWnd* pParent, CFCRadio* pControl)
-{
-    return CreateWindowFor(pParent, pControl, "创建单选钮失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent, pControl->m_prop.m_nControlId);
-    });
-}
-
-CFCCheckBox* CFCControlFactory::CreateCheckBox(CWnd* pParent, CFCCheckBox* pControl)
-{
-    return CreateWindowFor(pParent, pControl, "创建检查框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent, pControl->m_prop.m_nControlId);
-    });
-}
-
-CFCGroupBox* CFCControlFactory::CreateGroupBox(CWnd* pParent, CFCGroupBox* pControl)
-{
-    return CreateWindowFor(pParent, pControl, "创建组合框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent, pControl->m_prop.m_nControlId);
-    });
-}
-
 namespace {
 
-// Edits, list and combo boxes are made with a client edge by window class.
+// The ordinary creation of a control's class, with the record's caption and id.
 template<class TControl>
-BOOL CreateClientEdged(TControl* pControl, LPCTSTR lpszClass, DWORD dwStyle, const CRect& rect, CWnd* pParent)
+auto OrdinaryCreation(TControl* pControl, CWnd* pParent)
 {
-    return pControl->CreateEx(WS_EX_CLIENTEDGE, lpszClass, pControl->m_prop.m_strCaption, dwStyle, rect, pParent,
-                              UINT(pControl->m_prop.m_nControlId));
+    return [=](DWORD dwStyle, const CRect& rect) {
+        return pControl->Create(pControl->m_prop.m_strCaption, dwStyle, rect, pParent,
+                                UINT(pControl->m_prop.m_nControlId));
+    };
+}
+
+// Edits, list and combo boxes are made by window class with a client edge.
+template<class TControl>
+auto ClientEdgedCreation(TControl* pControl, CWnd* pParent, LPCTSTR lpszClass)
+{
+    return [=](DWORD dwStyle, const CRect& rect) {
+        return pControl->CreateEx(WS_EX_CLIENTEDGE, lpszClass, pControl->m_prop.m_strCaption, dwStyle, rect, pParent,
+                                  UINT(pControl->m_prop.m_nControlId));
+    };
 }
 
 }  // namespace
 
+CFCLabel* CFCControlFactory::CreateLabel(CWnd* pParent, CFCLabel* pControl)
+{
+    return CreateWindowFor(pParent, pControl, "创建静态文本框失败!", OrdinaryCreation(pControl, pParent));
+}
+
+CFCButton* CFCControlFactory::CreateButton(CWnd* pParent, CFCButton* pControl)
+{
+    return CreateWindowFor(pParent, pControl, "创建按钮失败!", OrdinaryCreation(pControl, pParent));
+}
+
+CFCRadio* CFCControlFactory::CreateRadio(CWnd* pParent, CFCRadio* pControl)
+{
+    return CreateWindowFor(pParent, pControl, "创建单选钮失败!", OrdinaryCreation(pControl, pParent));
+}
+
+CFCCheckBox* CFCControlFactory::CreateCheckBox(CWnd* pParent, CFCCheckBox* pControl)
+{
+    return CreateWindowFor(pParent, pControl, "创建检查框失败!", OrdinaryCreation(pControl, pParent));
+}
+
+CFCGroupBox* CFCControlFactory::CreateGroupBox(CWnd* pParent, CFCGroupBox* pControl)
+{
+    return CreateWindowFor(pParent, pControl, "创建组合框失败!", OrdinaryCreation(pControl, pParent));
+}
+
 CFCEdit* CFCControlFactory::CreateEdit(CWnd* pParent, CFCEdit* pControl)
 {
-    return CreateWindowFor(pParent, pControl, "创建编辑框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return CreateClientEdged(pControl, "Edit", dwStyle, rect, pParent);
-    });
+    return CreateWindowFor(pParent, pControl, "创建编辑框失败!", ClientEdgedCreation(pControl, pParent, "Edit"));
 }
 
 CFCMemo* CFCControlFactory::CreateMemo(CWnd* pParent, CFCMemo* pControl)
 {
-    return CreateWindowFor(pParent, pControl, "创建多文本框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return CreateClientEdged(pControl, "Edit", dwStyle, rect, pParent);
-    });
+    return CreateWindowFor(pParent, pControl, "创建多文本框失败!", ClientEdgedCreation(pControl, pParent, "Edit"));
 }
 
 CFCListBox* CFCControlFactory::CreateListBox(CWnd* pParent, CFCListBox* pControl)
 {
-    return CreateWindowFor(pParent, pControl, "创建列表框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return CreateClientEdged(pControl, "ListBox", dwStyle, rect, pParent);
-    });
+    return CreateWindowFor(pParent, pControl, "创建列表框失败!", ClientEdgedCreation(pControl, pParent, "ListBox"));
 }
 
 CFCComboBox* CFCControlFactory::CreateComboBox(CWnd* pParent, CFCComboBox* pControl)
@@ -196,9 +192,7 @@ CFCComboBox* CFCControlFactory::CreateComboBox(CWnd* pParent, CFCComboBox* pCont
     // The drop-down list's height.
     if (pControl != NULL)
         pControl->m_prop.m_rect.bottom = pControl->m_prop.m_rect.top + 130;
-    return CreateWindowFor(pParent, pControl, "创建选择框失败!", [&](DWORD dwStyle, const CRect& rect) {
-        return CreateClientEdged(pControl, "ComboBox", dwStyle, rect, pParent);
-    });
+    return CreateWindowFor(pParent, pControl, "创建选择框失败!", ClientEdgedCreation(pControl, pParent, "ComboBox"));
 }
 
 CWnd* CFCControlFactory::CreateOfKind(int nKind, CWnd* pParent, CWnd* pControl)
@@ -274,7 +268,7 @@ void CFCControlFactory::SetUsedIds(const CString& strIds)
         const CString strPiece = Trimmed(strList.Mid(nStart, nComma - nStart));
         nStart = nComma + 1;
         int nId = 0;
-        if (IsNumberText(strPiece) && ParseNumberText(strPiece, nId) && nId >= 1)
+        if (ParseNumberText(strPiece, nId) && nId >= 1)
             m_mapUsedIds.SetAt(nId, 1);
     }
 }

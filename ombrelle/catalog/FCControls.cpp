@@ -69,9 +69,9 @@ BOOL CFCControl<TWnd>::PreTranslateMessage(MSG* pMsg)
 }
 
 template<class TWnd>
-LRESULT CFCControl<TWnd>::ForwardingWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CFCControl<TWnd>::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_prop.m_bDesignState) {
+    if (m_bWindowProcForwards && m_prop.m_bDesignState) {
         if (IsMouseMessage(message)) {
             SendMouseToParent(this, message, wParam, lParam);
             return 0;
@@ -109,19 +109,21 @@ template class CFCControl<CComboBox>;
 template class CFCControl<CListBox>;
 template class CFCControl<CDateTimeCtrl>;
 
-#define FC_CONTROL_MESSAGE_MAP(theClass, windowClass)      \
-    BEGIN_MESSAGE_MAP(theClass, windowClass)               \
-    ON_WM_CTLCOLOR_REFLECT()                               \
-    ON_MESSAGE(WM_FC_CHECKVALID, OnCheckValid)            \
-    END_MESSAGE_MAP()
+// A kind's run-time class (named after the window base), its message map of
+// two entries and its constructor: kind, default style, and whether its
+// window procedure forwards in design state.
+#define FC_CONTROL_KIND(theClass, windowClass, nKind, dwStyle, bWindowProcForwards) \
+    IMPLEMENT_SERIAL(theClass, CWnd, 1)                                             \
+    BEGIN_MESSAGE_MAP(theClass, windowClass)                                        \
+    ON_WM_CTLCOLOR_REFLECT()                                                        \
+    ON_MESSAGE(WM_FC_CHECKVALID, OnCheckValid)                                      \
+    END_MESSAGE_MAP()                                                               \
+    theClass::theClass() : CFCControl<windowClass>(nKind, dwStyle, bWindowProcForwards) {}
 
 // ---------------------------------------------------------------------------
 // The ten kinds
 
-IMPLEMENT_SERIAL(CFCLabel, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCLabel, CStatic)
-
-CFCLabel::CFCLabel() : CFCControl<CStatic>(FCKindLabel, 0x50000000, FALSE) {}
+FC_CONTROL_KIND(CFCLabel, CStatic, FCKindLabel, 0x50000000, FALSE)
 
 void CFCLabel::PreSubclassWindow()
 {
@@ -175,75 +177,15 @@ void CFCLabel::DrawLabelText(CDC* pDC, const CRect& rcClient)
         pDC->SelectObject(pOldFont);
 }
 
-IMPLEMENT_SERIAL(CFCButton, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCButton, CButton)
-
-CFCButton::CFCButton() : CFCControl<CButton>(FCKindButton, 0x50010000, TRUE) {}
-
-LRESULT CFCButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ForwardingWindowProc(message, wParam, lParam);
-}
-
-IMPLEMENT_SERIAL(CFCRadio, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCRadio, CButton)
-
-CFCRadio::CFCRadio() : CFCControl<CButton>(FCKindRadio, 0x50010009, FALSE) {}
-
-IMPLEMENT_SERIAL(CFCCheckBox, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCCheckBox, CButton)
-
-CFCCheckBox::CFCCheckBox() : CFCControl<CButton>(FCKindCheckBox, 0x50010003, TRUE) {}
-
-LRESULT CFCCheckBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ForwardingWindowProc(message, wParam, lParam);
-}
-
-IMPLEMENT_SERIAL(CFCGroupBox, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCGroupBox, CButton)
-
-CFCGroupBox::CFCGroupBox() : CFCControl<CButton>(FCKindGroupBox, 0x50000007, FALSE) {}
-
-IMPLEMENT_SERIAL(CFCEdit, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCEdit, CEdit)
-
-CFCEdit::CFCEdit() : CFCControl<CEdit>(FCKindEdit, 0x50810080, TRUE) {}
-
-LRESULT CFCEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ForwardingWindowProc(message, wParam, lParam);
-}
-
-IMPLEMENT_SERIAL(CFCMemo, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCMemo, CEdit)
-
-CFCMemo::CFCMemo() : CFCControl<CEdit>(FCKindMemo, 0x50811004, FALSE) {}
-
-IMPLEMENT_SERIAL(CFCComboBox, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCComboBox, CComboBox)
-
-CFCComboBox::CFCComboBox() : CFCControl<CComboBox>(FCKindComboBox, 0x50210003, TRUE) {}
-
-LRESULT CFCComboBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ForwardingWindowProc(message, wParam, lParam);
-}
-
-IMPLEMENT_SERIAL(CFCListBox, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCListBox, CListBox)
-
-CFCListBox::CFCListBox() : CFCControl<CListBox>(FCKindListBox, 0x50A10003, FALSE) {}
-
-IMPLEMENT_SERIAL(CFCDateTimeCtrl, CWnd, 1)
-FC_CONTROL_MESSAGE_MAP(CFCDateTimeCtrl, CDateTimeCtrl)
-
-CFCDateTimeCtrl::CFCDateTimeCtrl() : CFCControl<CDateTimeCtrl>(FCKindDateTime, 0x50000020, TRUE) {}
-
-LRESULT CFCDateTimeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return ForwardingWindowProc(message, wParam, lParam);
-}
+FC_CONTROL_KIND(CFCButton, CButton, FCKindButton, 0x50010000, TRUE)
+FC_CONTROL_KIND(CFCRadio, CButton, FCKindRadio, 0x50010009, FALSE)
+FC_CONTROL_KIND(CFCCheckBox, CButton, FCKindCheckBox, 0x50010003, TRUE)
+FC_CONTROL_KIND(CFCGroupBox, CButton, FCKindGroupBox, 0x50000007, FALSE)
+FC_CONTROL_KIND(CFCEdit, CEdit, FCKindEdit, 0x50810080, TRUE)
+FC_CONTROL_KIND(CFCMemo, CEdit, FCKindMemo, 0x50811004, FALSE)
+FC_CONTROL_KIND(CFCComboBox, CComboBox, FCKindComboBox, 0x50210003, TRUE)
+FC_CONTROL_KIND(CFCListBox, CListBox, FCKindListBox, 0x50A10003, FALSE)
+FC_CONTROL_KIND(CFCDateTimeCtrl, CDateTimeCtrl, FCKindDateTime, 0x50000020, TRUE)
 
 // ---------------------------------------------------------------------------
 

@@ -27,8 +27,8 @@ protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor);
     LRESULT OnCheckValid(WPARAM wParam, LPARAM lParam);
     // The design-state forwarding of the window procedure, for the kinds
-    // that have it.
-    LRESULT ForwardingWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // that have it (edit, push button, check box, combo box, date-time picker).
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     // Keys reach the parent from the window procedure then, not here as well.
@@ -54,7 +54,6 @@ public:
     CFCButton();
 
 protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -73,7 +72,6 @@ public:
     CFCCheckBox();
 
 protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -92,7 +90,6 @@ public:
     CFCEdit();
 
 protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -111,7 +108,6 @@ public:
     CFCComboBox();
 
 protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -130,7 +126,6 @@ public:
     CFCDateTimeCtrl();
 
 protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -118,7 +118,8 @@ void CFCControlFactory::LoadFromXml(IXMLDOMNode* pRoot, int nMode)
                     continue;
                 }
             }
-            if (nKind == FCKindListBox)
+            // An adopted child may be of another kind than the element.
+            if (KindOfControl(pControl) == FCKindListBox)
                 FillListBoxFromText(static_cast<CListBox*>(pControl), standing.m_strItems);
         }
     }

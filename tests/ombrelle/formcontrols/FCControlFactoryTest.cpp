@@ -14,26 +14,13 @@ namespace {
 
 using testsupport::Gui;
 
-class FCFactoryTest : public ::testing::Test {
+class FCFactoryTest : public FCHostedTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_host.CreateHost());
-        m_factory.m_pParent = &m_host;
-    }
-    void TearDown() override
-    {
-        if (m_host.GetSafeHwnd() != NULL)
-            m_host.DestroyWindow();
-    }
     bool InMap(CWnd* control) const
     {
         void* tracker = nullptr;
         return m_factory.m_mapControls.Lookup(control, tracker) != FALSE;
     }
-
-    CFormHostWnd m_host;
-    CFCControlFactory m_factory;
 };
 
 TEST_F(FCFactoryTest, NewFactoryStartsAtTheBase)
@@ -311,6 +298,28 @@ TEST_F(FCFactoryTest, AlreadyExistingControlTakesOverTheTemplatesChild)
     EXPECT_EQ(other.m_prop.m_bAlreadyExists, 0);
     dialog.m_edit.UnsubclassWindow();
     dialog.DestroyWindow();
+}
+
+TEST_F(FCFactoryTest, CopyTakesANewIdentityUnlessKept)
+{
+    CFCEdit source;
+    m_factory.InitNewControl(source.m_prop, 1, 2, 30, 40, "编辑框");
+    source.m_prop.m_pOwner = &m_factory;
+    source.m_prop.m_bAlreadyExists = 1;
+    source.m_prop.m_strItems = "甲\r\n乙";
+    source.m_prop.m_logFont.lfWeight = 700;
+    CFCEdit copy;
+    copy.m_prop.CopyFrom(source.m_prop, FALSE);
+    EXPECT_EQ(copy.m_prop.m_nControlId, 3002);
+    EXPECT_EQ(copy.m_prop.m_nTabOrder, 2);
+    EXPECT_EQ(copy.m_prop.m_bAlreadyExists, 0);
+    EXPECT_EQ(Bytes(copy.m_prop.m_strItems), "甲\r\n乙");
+    EXPECT_EQ(copy.m_prop.m_logFont.lfWeight, 700) << "taken from the font object";
+    EXPECT_EQ(CRect(copy.m_prop.m_rect), CRect(1, 2, 30, 40));
+    copy.m_prop.CopyFrom(source.m_prop, TRUE);
+    EXPECT_EQ(copy.m_prop.m_nControlId, 3001);
+    EXPECT_EQ(copy.m_prop.m_nTabOrder, 1);
+    EXPECT_EQ(copy.m_prop.m_bAlreadyExists, 1);
 }
 
 TEST_F(FCFactoryTest, TipTextInDesignAndRunState)

@@ -238,26 +238,13 @@ TEST(FCControlArchive, ATruncatedArchiveThrows)
 // ---------------------------------------------------------------------------
 // On a host window
 
-class FCControlWindowTest : public ::testing::Test {
+class FCControlWindowTest : public FCHostedTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_host.CreateHost());
-        m_factory.m_pParent = &m_host;
-    }
-    void TearDown() override
-    {
-        if (m_host.GetSafeHwnd() != NULL)
-            m_host.DestroyWindow();
-    }
     template<class T>
     T* Add(int kind, const CRect& rect)
     {
         return static_cast<T*>(m_factory.AddControl(kind, nullptr, rect.left, rect.top, rect.right, rect.bottom));
     }
-
-    CFormHostWnd m_host;
-    CFCControlFactory m_factory;
 };
 
 TEST_F(FCControlWindowTest, DesignStateHandsTheClickToTheParentAtTheSamePoint)

@@ -21,12 +21,11 @@ namespace {
 
 using testsupport::Gui;
 
-class FCFormFileTest : public ::testing::Test {
+class FCFormFileTest : public FCHostedTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.CreateHost());
-        m_factory.m_pParent = &m_host;
+        FCHostedTest::SetUp();
         m_document = CreateXmlDocument();
         ASSERT_NE(m_document, nullptr);
     }
@@ -34,8 +33,7 @@ protected:
     {
         if (m_document != nullptr)
             m_document->Release();
-        if (m_host.GetSafeHwnd() != NULL)
-            m_host.DestroyWindow();
+        FCHostedTest::TearDown();
     }
     // Loads the text and hands its root to the factory.
     void Load(CFCControlFactory& factory, const std::string& text, int mode)
@@ -59,8 +57,6 @@ protected:
     }
 
     CComScope m_com;
-    CFormHostWnd m_host;
-    CFCControlFactory m_factory;
     IXMLDOMDocument* m_document = nullptr;
 };
 

@@ -4,11 +4,13 @@
 
 #include "afxwin.h"
 
+#include "FCControlFactory.h"
+
+#include <gtest/gtest.h>
+
 #include <ostream>
 #include <string>
 #include <vector>
-
-class CFCControlFactory;
 
 class CFormHostWnd : public CWnd {
 public:
@@ -43,3 +45,21 @@ inline void PrintTo(const CRect& rect, std::ostream* os)
     *os << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << ")";
 }
 inline void PrintTo(const CPoint& point, std::ostream* os) { *os << "(" << point.x << ", " << point.y << ")"; }
+
+// A factory whose parent window is a fresh host.
+class FCHostedTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateHost());
+        m_factory.m_pParent = &m_host;
+    }
+    void TearDown() override
+    {
+        if (m_host.GetSafeHwnd() != NULL)
+            m_host.DestroyWindow();
+    }
+
+    CFormHostWnd m_host;
+    CFCControlFactory m_factory;
+};

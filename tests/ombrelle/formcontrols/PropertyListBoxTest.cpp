@@ -2,10 +2,14 @@
 // "..." button and the colour and font pickers.
 #include "FormTestHost.h"
 #include "FormTextHelpers.h"
+#include "CurrentFolder.h"
 #include "GuiDriver.h"
+#include "TempDir.h"
 #include "PropertyListBox.h"
 
 #include <gtest/gtest.h>
+
+#include <dlgs.h>
 
 #include <string>
 
@@ -209,6 +213,33 @@ TEST_F(PropertyListClickTest, FontRowTakesTheChosenFont)
     EXPECT_EQ(value.substr(value.size() - tail.size()), tail);
     EXPECT_EQ(value.substr(0, value.size() - tail.size()), std::string(item->m_pFont->lfFaceName));
     EXPECT_EQ(item->m_pFont->lfWeight, FW_BOLD);
+}
+
+TEST_F(PropertyListClickTest, PictureRowStartsInTheFolderOfItsValue)
+{
+    testsupport::KeepCurrentFolder keep;
+    testsupport::TempDir dir;
+    ASSERT_TRUE(testsupport::WriteFileBytes(dir.File("新.gif"), "GIF89a"));
+    m_list.AddPropertyItem(
+        new CPropertyItem("图片", CString(dir.File("旧.gif").c_str()), CPropertyItem::KindPictureFile));
+    m_list.UpdateWindow();
+    Click(RowPoint(0, true));
+
+    std::string startFolder;
+    auto& dialog = Gui()
+                       .Expect("Select file")
+                       .Run([&](HWND window) {
+                           char folder[MAX_PATH] = "";
+                           ::SendMessageA(window, CDM_GETFOLDERPATH, MAX_PATH, LPARAM(folder));
+                           startFolder = folder;
+                       })
+                       .SetText(cmb13, dir.File("新.gif"))
+                       .Press(IDOK);
+    m_list.SendMessage(WM_COMMAND, MAKEWPARAM(714, BN_CLICKED), LPARAM(m_list.BrowseButton()->m_hWnd));
+    EXPECT_TRUE(dialog.Seen());
+    EXPECT_STRCASEEQ(startFolder.c_str(), dir.Path().c_str());
+    EXPECT_EQ(Bytes(m_list.ItemAt(0)->m_strValue), dir.File("新.gif"));
+    EXPECT_FALSE(m_list.BrowseButton()->IsWindowVisible());
 }
 
 }  // namespace
