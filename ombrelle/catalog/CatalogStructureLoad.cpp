@@ -6,7 +6,7 @@
 
 #include <new>
 
-#include "FormFileHelpers.h"
+#include "CategoryStructureXml.h"
 #include "HttpXMlProcess.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
@@ -30,29 +30,6 @@ BSTR LoadBstr(UINT nId)
     return _bstr_t(LPCTSTR(strText)).Detach();
 }
 
-// The attribute's text; FALSE when the element has no such attribute.
-BOOL ReadAttribute(IXMLDOMNode* pElement, const wchar_t* pszName, CString& strValue)
-{
-    IXMLDOMNamedNodeMap* pAttributes = NULL;
-    if (pElement->get_attributes(&pAttributes) != S_OK || pAttributes == NULL)
-        return FALSE;
-    BOOL bFound = FALSE;
-    IXMLDOMNode* pAttribute = NULL;
-    BSTR bstrName = ::SysAllocString(pszName);
-    if (pAttributes->getNamedItem(bstrName, &pAttribute) == S_OK && pAttribute != NULL) {
-        BSTR bstrText = NULL;
-        if (SUCCEEDED(pAttribute->get_text(&bstrText))) {
-            strValue = CString(bstrText != NULL ? bstrText : L"");
-            bFound = TRUE;
-        }
-        ::SysFreeString(bstrText);
-        pAttribute->Release();
-    }
-    ::SysFreeString(bstrName);
-    pAttributes->Release();
-    return bFound;
-}
-
 // The two boxes of a failed DOM step: the warning, then the error's details.
 void ReportDomError(HRESULT hr)
 {
@@ -67,15 +44,6 @@ void ReportDomError(HRESULT hr)
                    LPCTSTR(error.ErrorMessage()), source.length() ? LPCSTR(source) : "",
                    description.length() ? LPCSTR(description) : "");
     ::MessageBoxA(::GetActiveWindow(), strText, "Error Info", MB_OK);
-}
-
-BOOL HasDocumentElement(IXMLDOMDocument* pDocument)
-{
-    IXMLDOMElement* pRoot = NULL;
-    if (pDocument->get_documentElement(&pRoot) != S_OK || pRoot == NULL)
-        return FALSE;
-    pRoot->Release();
-    return TRUE;
 }
 
 }  // namespace
@@ -133,16 +101,8 @@ void CCatalogTreeView::LoadStructureDocument(IXMLDOMDocument* pDocument)
 {
     const CString strText = static_cast<COmbrelleApp*>(AfxGetApp())->m_strAssetMetaDataStruct;
     const CString strFolder = static_cast<COmbrelleApp*>(AfxGetApp())->m_strDataFolder;
-    const CString strPath = strFolder + "\\assetmetainfo.xml";
-    if (!LoadXmlText(pDocument, strText) || !HasDocumentElement(pDocument)) {
-        // Written only into the data folder, and deleted once loaded, parsed or not.
-        if (!strFolder.IsEmpty() && StoreTextFile(strText, strPath)) {
-            LoadXmlFile(pDocument, strPath);
-            ::DeleteFileA(strPath);
-        }
-        if (!HasDocumentElement(pDocument))
-            return;
-    }
+    if (!LoadCategoryStructureText(pDocument, strText, strFolder))
+        return;
 
     IXMLDOMNode* pCategory = NULL;
     BSTR bstrCategory = LoadBstr(IDS_CATALOG_CATEGORY);
@@ -179,8 +139,8 @@ void CCatalogTreeView::ReadFolderElement(IXMLDOMNode* pElement, CPtrList& nodes,
     // A folder without its id, parent or name cannot be placed: it is
     // skipped, the top element with every folder it holds.
     CString strId, strFatherId, strName;
-    if (!(ReadAttribute(pElement, L"id", strId) || ReadAttribute(pElement, L"ID", strId)) ||
-        !ReadAttribute(pElement, L"FatherId", strFatherId) || !ReadAttribute(pElement, L"name", strName))
+    if (!(ReadXmlAttribute(pElement, L"id", strId) || ReadXmlAttribute(pElement, L"ID", strId)) ||
+        !ReadXmlAttribute(pElement, L"FatherId", strFatherId) || !ReadXmlAttribute(pElement, L"name", strName))
         return;
     CatalogNode* pTop = new CatalogNode{strId, strFatherId, strName, nGroup};
     nodes.AddTail(pTop);
@@ -190,8 +150,8 @@ void CCatalogTreeView::ReadFolderElement(IXMLDOMNode* pElement, CPtrList& nodes,
     if (pElement->selectNodes(bstrFolder, &pFolders) == S_OK && pFolders != NULL) {
         IXMLDOMNode* pFolder = NULL;
         while (pFolders->nextNode(&pFolder) == S_OK && pFolder != NULL) {
-            if (ReadAttribute(pFolder, L"ID", strId) && ReadAttribute(pFolder, L"FatherId", strFatherId) &&
-                ReadAttribute(pFolder, L"name", strName))
+            if (ReadXmlAttribute(pFolder, L"ID", strId) && ReadXmlAttribute(pFolder, L"FatherId", strFatherId) &&
+                ReadXmlAttribute(pFolder, L"name", strName))
                 nodes.AddTail(new CatalogNode{strId, strFatherId, strName, nGroup});
             pFolder->Release();
             pFolder = NULL;

@@ -44,3 +44,4 @@
 #include "parts/Catalogue.h"
 #include "parts/PicSettings.h"
 #include "parts/FormControls.h"
+#include "parts/MetaDataForm.h"

@@ -81,6 +81,7 @@ BEGIN_MESSAGE_MAP(COmbrelleDoc, CDocument)
     ON_COMMAND(ID_SCAN_SETTINGS, OnScanSettings)
     ON_COMMAND(ID_SERVER_ADDRESS, EditServerAddress)
     ON_COMMAND(ID_CHOOSE_ASSET_TYPE, ChooseAssetType)
+    ON_COMMAND(ID_CATALOGUE, OpenCataloguing)
 END_MESSAGE_MAP()
 
 BEGIN_DISPATCH_MAP(COmbrelleDoc, CDocument)

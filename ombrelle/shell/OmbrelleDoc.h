@@ -38,6 +38,8 @@ public:
     afx_msg void EditServerAddress();
     // Command 32772: the asset type dialog.
     afx_msg void ChooseAssetType();
+    // Command 32776: the cataloguing window for the current picture.
+    afx_msg void OpenCataloguing();
 
     // The operator's log-in to the back-end server, through the dialog or
     // with the remembered user; nForce 1 asks the server again. Every server

@@ -166,6 +166,11 @@ public:
     void GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage,
                               SIZE& sizeLine) const;
     void ScrollToPosition(POINT pt);          // logical units
+    // Resizes the parent frame by what the view's client area (without
+    // scroll bars) lacks or has beyond the total size; bShrinkOnly keeps
+    // each side that is already smaller than the total. Nothing before the
+    // scroll sizes are set.
+    void ResizeParentToFit(BOOL bShrinkOnly = TRUE);
 
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
     virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);

@@ -3,6 +3,8 @@
 // fit the window.
 #include "afxwin.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
@@ -435,4 +437,25 @@ BOOL CScrollView::OnMouseWheel(UINT nFlags, short zDelta, CPoint)
     if (bResult)
         UpdateWindow();
     return bResult;
+}
+
+void CScrollView::ResizeParentToFit(BOOL bShrinkOnly)
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (m_nMapMode == MM_NONE || m_nMapMode == MM_SCALETOFIT || pFrame == NULL)
+        return;
+    CSize sizeClient, sizeSb;
+    GetTrueClientSize(sizeClient, sizeSb);
+    CSize sizeWanted = m_totalDev;
+    if (bShrinkOnly) {
+        sizeWanted.cx = std::min(sizeWanted.cx, sizeClient.cx);
+        sizeWanted.cy = std::min(sizeWanted.cy, sizeClient.cy);
+    }
+    if (sizeWanted == sizeClient)
+        return;
+    CRect rcFrame;
+    pFrame->GetWindowRect(&rcFrame);
+    pFrame->SetWindowPos(NULL, 0, 0, rcFrame.Width() + sizeWanted.cx - sizeClient.cx,
+                         rcFrame.Height() + sizeWanted.cy - sizeClient.cy,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -214,6 +214,34 @@ TEST_F(CFtFrameTest, ScrollViewScrollsWithinTheSizesItWasGiven)
     EXPECT_EQ(pView->GetDeviceScrollPosition(), CPoint(0, 0));
 }
 
+TEST_F(CFtFrameTest, ResizeParentToFitShrinksOnlyTheSidesLargerThanTheDocument)
+{
+    CFrameWnd* pFrame = MakeFrame(RUNTIME_CLASS(CFtScroll));
+    ASSERT_NE(pFrame, nullptr);
+    CFtScroll* pView = static_cast<CFtScroll*>(pFrame->GetActiveView());
+    ASSERT_NE(pView, nullptr);
+    CRect before, client;
+    pFrame->GetWindowRect(&before);
+    pView->GetClientRect(&client);
+    // Wider than the view, lower than it: only the height shrinks, to the document's.
+    pView->SetScrollSizes(MM_TEXT, CSize(client.Width() + 300, client.Height() - 50));
+    pView->ResizeParentToFit();
+    CRect after;
+    pFrame->GetWindowRect(&after);
+    EXPECT_EQ(after.TopLeft(), before.TopLeft());
+    EXPECT_EQ(after.Width(), before.Width());
+    pView->GetClientRect(&client);
+    // The horizontal bar that the wider document needs takes its part of that height.
+    const int bar = (pView->GetStyle() & WS_HSCROLL) ? ::GetSystemMetrics(SM_CYHSCROLL) : 0;
+    EXPECT_EQ(client.Height() + bar, pView->GetTotalSize().cy);
+
+    // Not shrinking only: the frame grows until the whole document shows.
+    pView->SetScrollSizes(MM_TEXT, CSize(client.Width() + 40, client.Height() + 30));
+    pView->ResizeParentToFit(FALSE);
+    pView->GetClientRect(&client);
+    EXPECT_EQ(client.Size(), pView->GetTotalSize());
+}
+
 TEST_F(CFtFrameTest, ScrollViewPositionsAreInTheUnitsOfItsMappingMode)
 {
     CFrameWnd* pFrame = MakeFrame(RUNTIME_CLASS(CFtScroll));
