@@ -28,7 +28,7 @@ struct EnumRecord {
     CString ParentEnumId;
     CString Spare1;
     CString Spare2;
-    CComboBox* pCombo;
+    CComboBox* pCombo = nullptr;
     CStringList Entries;
 };
 

@@ -9,6 +9,7 @@
 #include "MetaDataInput.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
+#include "ProgramFolder.h"
 #include "RecordSubWnd.h"
 #include "RelateAssetView.h"
 #include "ServerSession.h"
@@ -16,9 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace uploadtest {
 namespace {
@@ -31,6 +34,64 @@ BOOL CALLBACK CollectRecordWindow(HWND window, LPARAM found)
     if (wnd != nullptr && wnd->IsKindOf(RUNTIME_CLASS(CRecordSubWnd)))
         *reinterpret_cast<CRecordSubWnd**>(found) = static_cast<CRecordSubWnd*>(wnd);
     return TRUE;
+}
+
+// What the window shows on the screen, kept as a 24-bit BMP beside the
+// build's other screenshots for a person to look at; the pixels' colours
+// (0x00RRGGBB, top row first).
+std::vector<COLORREF> KeepScreenshot(HWND window, const std::string& name)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CRect rect;
+    ::GetWindowRect(window, &rect);
+    // The window's own DC: under Wine the screen's lags behind what was painted.
+    HDC screen = ::GetWindowDC(window);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = rect.Width();
+    info.bmiHeader.biHeight = -rect.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, rect.Width(), rect.Height(), screen, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    const COLORREF* pixels = static_cast<const COLORREF*>(bits);
+    std::vector<COLORREF> shot(pixels, pixels + size_t(rect.Width()) * size_t(rect.Height()));
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(window, screen);
+
+    const int stride = (rect.Width() * 3 + 3) & ~3;
+    std::string file(size_t(stride) * size_t(rect.Height()), '\0');
+    for (int y = 0; y < rect.Height(); ++y)
+        for (int x = 0; x < rect.Width(); ++x) {
+            const COLORREF pixel = shot[size_t(y) * size_t(rect.Width()) + size_t(x)];
+            char* out = &file[size_t(rect.Height() - 1 - y) * size_t(stride) + size_t(x) * 3];
+            out[0] = char(pixel & 0xff);
+            out[1] = char((pixel >> 8) & 0xff);
+            out[2] = char((pixel >> 16) & 0xff);
+        }
+    BITMAPINFOHEADER header = {};
+    header.biSize = sizeof(header);
+    header.biWidth = rect.Width();
+    header.biHeight = rect.Height();
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    BITMAPFILEHEADER fileHeader = {};
+    fileHeader.bfType = 0x4d42;
+    fileHeader.bfOffBits = sizeof(fileHeader) + sizeof(header);
+    fileHeader.bfSize = DWORD(fileHeader.bfOffBits + file.size());
+    const std::string folder = std::string(GetProgramFolder()) + "..\\screenshots";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream out(folder + "\\" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&fileHeader), sizeof(fileHeader));
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(file.data(), std::streamsize(file.size()));
+    return shot;
 }
 
 class CataloguingTest : public BackendFixture {
@@ -160,6 +221,25 @@ TEST_F(CataloguingTest, OpensTheTreeBesideTheFormOfTheAssetType)
     EXPECT_TRUE(metaData->m_CNameToName.Lookup("标题", name));
     EXPECT_FALSE(metaData->m_CNameToName.Lookup("内部编号", name));
     EXPECT_EQ(Frame()->m_nUploadMode, 1);
+
+    // The first label's Chinese text is drawn: dark pixels on the form's background.
+    CWnd* label = metaData->GetDlgItem(IDC_META_STORE + 0);
+    HWND firstLabel = NULL;
+    for (HWND child = ::GetWindow(metaData->m_hWnd, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
+        if (::GetDlgCtrlID(child) == 1090 && child != label->m_hWnd)
+            firstLabel = child;
+    ASSERT_NE(firstLabel, nullptr);
+    const std::vector<COLORREF> shot = KeepScreenshot(window->m_hWnd, "cataloguing-window.bmp");
+    CRect labelRect;
+    ::GetWindowRect(firstLabel, &labelRect);
+    labelRect.OffsetRect(-rect.left, -rect.top);
+    int dark = 0;
+    for (int y = labelRect.top; y < labelRect.bottom; ++y)
+        for (int x = labelRect.left; x < labelRect.right; ++x) {
+            const COLORREF pixel = shot[size_t(y) * size_t(rect.Width()) + size_t(x)];
+            dark += (pixel & 0xff) + ((pixel >> 8) & 0xff) + ((pixel >> 16) & 0xff) < 3 * 128;
+        }
+    EXPECT_GT(dark, 20);
 }
 
 TEST_F(CataloguingTest, ClosingTheWindowKeepsTheDocument)

@@ -13,6 +13,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -192,6 +193,12 @@ TEST_F(MetaDataFormTest, TheTemplateShowsItsButtonsAndHidesTheAssetGroups)
               CPoint(related.left + 10, 86 + 40));
     for (int id : {IDC_META_ACCESSORY_EDIT, IDC_META_DEL_ACCESSORY, IDC_META_RELATED_EDIT, IDC_META_ADD_COMPOUND})
         EXPECT_FALSE(form->GetDlgItem(id)->GetStyle() & WS_VISIBLE) << id;
+    // This machine's address, dotted.
+    unsigned parts[4] = {};
+    char end = 0;
+    EXPECT_EQ(std::sscanf(form->m_strLocalIpAddress, "%u.%u.%u.%u%c", &parts[0], &parts[1], &parts[2], &parts[3], &end),
+              4)
+        << form->m_strLocalIpAddress;
     // The form's own font.
     LOGFONT font = {};
     ASSERT_TRUE(form->m_font.GetLogFont(&font));
