@@ -180,7 +180,7 @@ void CMetaDataInput::OnSize(UINT nType, int cx, int cy)
 void CMetaDataInput::MoveHiddenControls()
 {
     // Both groups below the last field, side by side, each with its label,
-    // its edit and its two buttons inside; sizes stay as the template has them.
+    // edit and two buttons placed from the group's corner; only positions change.
     struct Group {
         int nGroup, nLabel, nEdit, nAdd, nDelete;
     };
@@ -190,36 +190,30 @@ void CMetaDataInput::MoveHiddenControls()
         {IDC_META_RELATED_GROUP, IDC_META_RELATED_LABEL, IDC_META_RELATED_EDIT, IDC_META_ADD_COMPOUND,
          IDC_META_DEL_RELATED},
     };
+    auto sizeOf = [this](int nId) {
+        CRect rcItem(0, 0, 0, 0);
+        if (CWnd* pItem = GetDlgItem(nId))
+            pItem->GetWindowRect(&rcItem);
+        return rcItem.Size();
+    };
+    auto moveTo = [this](int nId, int nLeft, int nTop) {
+        if (CWnd* pItem = GetDlgItem(nId))
+            pItem->SetWindowPos(NULL, nLeft, nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
     int x = m_nLabelLeft;
     const int y = m_nControlBottom + 20;
     for (const Group& group : groups) {
-        CWnd* pGroup = GetDlgItem(group.nGroup);
-        if (pGroup == NULL)
+        if (GetDlgItem(group.nGroup) == NULL)
             return;
-        CRect rcGroup;
-        pGroup->GetWindowRect(&rcGroup);
-        pGroup->SetWindowPos(NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        const CRect rcInside(x, y, x + rcGroup.Width(), y + rcGroup.Height());
-        auto place = [this](int nId, int nLeft, int nTop) -> CRect {
-            CWnd* pItem = GetDlgItem(nId);
-            if (pItem == NULL)
-                return CRect(nLeft, nTop, nLeft, nTop);
-            CRect rcItem;
-            pItem->GetWindowRect(&rcItem);
-            pItem->SetWindowPos(NULL, nLeft, nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            return CRect(CPoint(nLeft, nTop), rcItem.Size());
-        };
-        const CRect rcLabel = place(group.nLabel, x + 10, y + 40);
-        const CRect rcEdit = place(group.nEdit, x + 10, rcLabel.bottom);
-        CWnd* pAdd = GetDlgItem(group.nAdd);
-        CRect rcButton(0, 0, 0, 0);
-        if (pAdd != NULL)
-            pAdd->GetWindowRect(&rcButton);
-        const int nButtonLeft = rcInside.right - 20 - rcButton.Width();
-        place(group.nAdd, nButtonLeft, rcEdit.top);
-        const CRect rcDelete = place(group.nDelete, nButtonLeft, rcEdit.top);
-        place(group.nDelete, nButtonLeft, rcEdit.bottom - rcDelete.Height());
-        x = rcInside.right + 10;
+        const CSize sizeGroup = sizeOf(group.nGroup);
+        moveTo(group.nGroup, x, y);
+        moveTo(group.nLabel, x + 10, y + 40);
+        const int nEditTop = y + 40 + sizeOf(group.nLabel).cy;
+        moveTo(group.nEdit, x + 10, nEditTop);
+        const int nButtonLeft = x + sizeGroup.cx - 20 - sizeOf(group.nAdd).cx;
+        moveTo(group.nAdd, nButtonLeft, nEditTop);
+        moveTo(group.nDelete, nButtonLeft, nEditTop + sizeOf(group.nEdit).cy - sizeOf(group.nDelete).cy);
+        x += sizeGroup.cx + 10;
     }
 }
 

@@ -1,6 +1,7 @@
 // The catalogue tree built from the back-end stand-in's category structure:
 // its shape, the check marks and the ids they give, and the document's cache.
 #include "BackendFixture.h"
+#include "RefusingFactory.h"
 
 #include "CatalogTreeView.h"
 #include "GuiDriver.h"
@@ -222,29 +223,6 @@ TEST_F(CatalogTreeTest, TextsThatNeverParseLeaveTheRootAloneAndNoFile)
               INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(::GetFileAttributesA("assetmetainfo.xml"), INVALID_FILE_ATTRIBUTES);
 }
-
-// A class factory that makes nothing, registered in place of the DOM
-// document's for this thread only.
-class RefusingFactory : public IClassFactory {
-public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override
-    {
-        if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = this;
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP CreateInstance(IUnknown*, REFIID, void** object) override
-    {
-        *object = nullptr;
-        return E_OUTOFMEMORY;
-    }
-    STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-};
 
 TEST_F(CatalogTreeTest, WithoutADomDocumentBothMessagesComeAndOnlyTheRootStays)
 {

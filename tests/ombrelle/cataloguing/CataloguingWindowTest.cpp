@@ -104,12 +104,15 @@ protected:
         BackendFixture::TearDown();
     }
 
-    // Logged in, an asset type chosen and a picture selected.
+    // A remembered user that the stand-in accepts (not logged in yet), an
+    // asset type chosen and a picture selected.
     void StartReady()
     {
-        StartLoggedIn();
+        StartWithServer();
         if (HasFatalFailure())
             return;
+        RememberedUploadUser = kUser;
+        RememberedUploadPassword = kPassword;
         CurrentCategoryId = "7";
         SelectPicture(m_files.Path(), "ScanPic00001.jpg");
     }
@@ -144,12 +147,8 @@ public:
 
 TEST_P(CataloguingRefusalTest, TellsWhyAndOpensNoWindow)
 {
-    StartWithServer();
+    StartReady();
     ASSERT_FALSE(HasFatalFailure());
-    RememberedUploadUser = kUser;
-    RememberedUploadPassword = kPassword;
-    CurrentCategoryId = "7";
-    SelectPicture(m_files.Path(), "ScanPic00001.jpg");
     Frame()->m_nUploadMode = 0;
     GetParam().arrange(*this, *Doc());
     auto& box = Gui().Expect("").Press(IDOK);
@@ -188,7 +187,10 @@ TEST_F(CataloguingTest, OpensTheTreeBesideTheFormOfTheAssetType)
 {
     StartReady();
     ASSERT_FALSE(HasFatalFailure());
+    const size_t before = Requests().size();
     Catalogue();
+    // The log-in first, then the asset type's structure.
+    EXPECT_EQ(VerbsSince(before), (std::vector<std::string>{"CheckLogin", "AssetMetaDataStruct"}));
     CRecordSubWnd* window = RecordWindow();
     ASSERT_NE(window, nullptr);
     CString title;

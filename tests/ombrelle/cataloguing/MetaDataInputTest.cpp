@@ -8,6 +8,8 @@
 #include "MetaDataInput.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
+#include "RefusingFactory.h"
+#include "XmlReading.h"
 #include "resource.h"
 
 #include <dlgs.h>
@@ -245,6 +247,20 @@ TEST_P(UnusableDescriptionTest, LeavesTheTemplateAloneAndNoFileBehind)
 
 INSTANTIATE_TEST_SUITE_P(Table, UnusableDescriptionTest, ::testing::ValuesIn(kUnusable),
                          [](const ::testing::TestParamInfo<UnusableCase>& info) { return info.param.name; });
+
+TEST_F(MetaDataFormTest, WithoutADomDocumentTheFormKeepsItsTemplateQuietly)
+{
+    RefusingFactory factory;
+    DWORD cookie = 0;
+    ASSERT_EQ(::CoRegisterClassObject(CLSID_OmbrelleDomDocument, &factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                      &cookie),
+              S_OK);
+    CMetaDataInput* form = OpenForm(Structure(Field("A", "甲", "0") + Field("B", "乙", "6")));
+    ::CoRevokeClassObject(cookie);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(ChildCount(*form), kTemplateControls);
+    EXPECT_TRUE(form->m_FieldControls.IsEmpty());
+}
 
 // ---------------------------------------------------------------------------
 // Rows, labels and ids.
