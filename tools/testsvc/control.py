@@ -32,9 +32,10 @@ def _answer_commands(control, handle_command):
             control.sendall(str(answer).replace("\n", " ").encode("utf-8") + b"\n")
 
 
-def serve_under_control(start, handle_command=None):
+def serve_under_control(start, handle_command=None, stop=None):
     """start(arguments) starts the service in the background and returns its port;
-    handle_command(line), when given, answers each command line with one line."""
+    handle_command(line), when given, answers each command line with one line;
+    stop(), when given, runs once the control connection has closed."""
     control = socket.create_connection(("127.0.0.1", int(sys.argv[1])))
     try:
         port = start(sys.argv[2:])
@@ -51,4 +52,9 @@ def serve_under_control(start, handle_command=None):
             _answer_commands(control, handle_command)
     except OSError:
         pass
+    if stop is not None:
+        try:
+            stop()
+        except Exception:  # the helper ends all the same
+            traceback.print_exc()
     os._exit(0)
