@@ -600,6 +600,20 @@ TEST_P(RightsDatabaseTest, EveryOperationGivesItsCodeAndLeavesTheTablesAsItShoul
     }
 }
 
+TEST_P(RightsDatabaseTest, TheSeededAccountLogsInWithoutRights)
+{
+    CRightsDatabase store;
+    CStringList names;
+    EXPECT_EQ(0, store.CheckLogin("Keepr", "Keepr", &names));
+    EXPECT_TRUE(names.IsEmpty());
+    // The database gives the ids: the first user added after the seed's.
+    EXPECT_EQ(0, store.AddUser("Dan", "pw", "", ""));
+    UserRecord keepr, dan;
+    ASSERT_EQ(0, store.GetUser("Keepr", &keepr));
+    ASSERT_EQ(0, store.GetUser("Dan", &dan));
+    EXPECT_GT(dan.UserID, keepr.UserID);
+}
+
 TEST_P(RightsDatabaseTest, TheConnectionStringIsSharedByStoresMadeLater)
 {
     ASSERT_TRUE(m_database->Run(kStartingRows));
