@@ -90,6 +90,18 @@ int CRightsDatabase::FunctionExists(int functionId)
     return RowsExist(_T("select * from FunList where FunID=?"), NULL, functionId);
 }
 
+int CRightsDatabase::ChangeExisting(int nMissingCode, const std::function<int()>& exists,
+                                    const std::function<BOOL()>& change)
+{
+    return RightsGuarded(-20, [&] {
+        if (!m_bConnected)
+            return -10;
+        if (exists() == 0)
+            return nMissingCode;
+        return change() ? 0 : -10;
+    });
+}
+
 int CRightsDatabase::GetModuleId(CString moduleName)
 {
     CADORecordset rs(&m_db);
@@ -131,17 +143,11 @@ int CRightsDatabase::AddUser(UserRecord* pRecord)
 
 int CRightsDatabase::UpdateUser(int userId, CString userName, CString password, CString email, CString comment)
 {
-    return RightsGuarded(-20, [&] {
-        if (userName.IsEmpty())
-            return -20;
-        if (!m_bConnected)
-            return -10;
-        if (UserExists(userId) == 0)
-            return 1;
-        const BOOL updated =
-            CRightsStatement(&m_db, _T("update Users set UserName=?, Password=?, Email=?, Comment=? where UserID=?"))
-                .Text(userName).Text(password).Text(email).Text(comment).Id(userId).Run();
-        return updated ? 0 : -10;
+    if (userName.IsEmpty())
+        return -20;
+    return ChangeExisting(1, [&] { return UserExists(userId); }, [&] {
+        return CRightsStatement(&m_db, _T("update Users set UserName=?, Password=?, Email=?, Comment=? where UserID=?"))
+            .Text(userName).Text(password).Text(email).Text(comment).Id(userId).Run();
     });
 }
 
@@ -152,19 +158,13 @@ int CRightsDatabase::UpdateUser(UserRecord* pRecord)
 
 int CRightsDatabase::DeleteUser(CString userName)
 {
-    return RightsGuarded(-20, [&] {
-        if (!m_bConnected)
-            return -10;
-        if (UserExists(userName) == 0)
-            return 1;
+    return ChangeExisting(1, [&] { return UserExists(userName); }, [&] {
         CRightsTransaction transaction(&m_db);
-        const BOOL deleted =
-            CRightsStatement(&m_db, _T("delete from UserModels where UserID in ")
-                                    _T("(select UserID from Users where UserName=?)"))
-                .Text(userName).Run() &&
-            CRightsStatement(&m_db, _T("delete from Users where UserName=?")).Text(userName).Run() &&
-            transaction.Commit();
-        return deleted ? 0 : -10;
+        return CRightsStatement(&m_db, _T("delete from UserModels where UserID in ")
+                                       _T("(select UserID from Users where UserName=?)"))
+                   .Text(userName).Run() &&
+               CRightsStatement(&m_db, _T("delete from Users where UserName=?")).Text(userName).Run() &&
+               transaction.Commit();
     });
 }
 
@@ -196,16 +196,11 @@ int CRightsDatabase::AddModule(ModuleRecord* pRecord)
 
 int CRightsDatabase::UpdateModule(int moduleId, CString moduleName, CString comment)
 {
-    return RightsGuarded(-20, [&] {
-        if (moduleName.IsEmpty())
-            return -20;
-        if (!m_bConnected)
-            return -10;
-        if (ModuleExists(moduleId) == 0)
-            return 1;
-        const BOOL updated = CRightsStatement(&m_db, _T("update Models set ModelName=?, Comment=? where ModelID=?"))
-                                 .Text(moduleName).Text(comment).Id(moduleId).Run();
-        return updated ? 0 : -10;
+    if (moduleName.IsEmpty())
+        return -20;
+    return ChangeExisting(1, [&] { return ModuleExists(moduleId); }, [&] {
+        return CRightsStatement(&m_db, _T("update Models set ModelName=?, Comment=? where ModelID=?"))
+            .Text(moduleName).Text(comment).Id(moduleId).Run();
     });
 }
 
@@ -216,22 +211,16 @@ int CRightsDatabase::UpdateModule(ModuleRecord* pRecord)
 
 int CRightsDatabase::DeleteModule(CString moduleName)
 {
-    return RightsGuarded(-20, [&] {
-        if (!m_bConnected)
-            return -10;
-        if (ModuleExists(moduleName) == 0)
-            return 1;
+    return ChangeExisting(1, [&] { return ModuleExists(moduleName); }, [&] {
         CRightsTransaction transaction(&m_db);
-        const BOOL deleted =
-            CRightsStatement(&m_db, _T("delete from UserModels where ModelID in ")
-                                    _T("(select ModelID from Models where ModelName=?)"))
-                .Text(moduleName).Run() &&
-            CRightsStatement(&m_db, _T("update FunList set ModelID=-1 where ModelID in ")
-                                    _T("(select ModelID from Models where ModelName=?)"))
-                .Text(moduleName).Run() &&
-            CRightsStatement(&m_db, _T("delete from Models where ModelName=?")).Text(moduleName).Run() &&
-            transaction.Commit();
-        return deleted ? 0 : -10;
+        return CRightsStatement(&m_db, _T("delete from UserModels where ModelID in ")
+                                       _T("(select ModelID from Models where ModelName=?)"))
+                   .Text(moduleName).Run() &&
+               CRightsStatement(&m_db, _T("update FunList set ModelID=-1 where ModelID in ")
+                                       _T("(select ModelID from Models where ModelName=?)"))
+                   .Text(moduleName).Run() &&
+               CRightsStatement(&m_db, _T("delete from Models where ModelName=?")).Text(moduleName).Run() &&
+               transaction.Commit();
     });
 }
 
@@ -265,16 +254,11 @@ int CRightsDatabase::AddFunction(FunctionRecord* pRecord)
 
 int CRightsDatabase::UpdateFunction(int functionId, CString functionName, CString comment)
 {
-    return RightsGuarded(-20, [&] {
-        if (functionName.IsEmpty())
-            return -20;
-        if (!m_bConnected)
-            return -10;
-        if (FunctionExists(functionId) == 0)
-            return 1;
-        const BOOL updated = CRightsStatement(&m_db, _T("update FunList set FunName=?, Comment=? where FunID=?"))
-                                 .Text(functionName).Text(comment).Id(functionId).Run();
-        return updated ? 0 : -10;
+    if (functionName.IsEmpty())
+        return -20;
+    return ChangeExisting(1, [&] { return FunctionExists(functionId); }, [&] {
+        return CRightsStatement(&m_db, _T("update FunList set FunName=?, Comment=? where FunID=?"))
+            .Text(functionName).Text(comment).Id(functionId).Run();
     });
 }
 
@@ -285,14 +269,8 @@ int CRightsDatabase::UpdateFunction(FunctionRecord* pRecord)
 
 int CRightsDatabase::DeleteFunction(CString functionName)
 {
-    return RightsGuarded(-20, [&] {
-        if (!m_bConnected)
-            return -10;
-        if (FunctionExists(functionName) == 0)
-            return 1;
-        const BOOL deleted =
-            CRightsStatement(&m_db, _T("delete from FunList where FunName=?")).Text(functionName).Run();
-        return deleted ? 0 : -10;
+    return ChangeExisting(1, [&] { return FunctionExists(functionName); }, [&] {
+        return CRightsStatement(&m_db, _T("delete from FunList where FunName=?")).Text(functionName).Run();
     });
 }
 
@@ -321,11 +299,7 @@ int CRightsDatabase::SetFunctionModuleByName(CString functionName, CString modul
 
 int CRightsDatabase::SetUserModules(int userId, IdList* pModuleIds)
 {
-    return RightsGuarded(-20, [&] {
-        if (!m_bConnected)
-            return -10;
-        if (UserExists(userId) == 0)
-            return 2;
+    return ChangeExisting(2, [&] { return UserExists(userId); }, [&] {
         CRightsTransaction transaction(&m_db);
         BOOL done = CRightsStatement(&m_db, _T("delete from UserModels where UserID=?")).Id(userId).Run();
         for (POSITION pos = pModuleIds->GetHeadPosition(); done && pos != NULL;) {
@@ -333,20 +307,16 @@ int CRightsDatabase::SetUserModules(int userId, IdList* pModuleIds)
             done = CRightsStatement(&m_db, _T("insert into UserModels(UserID, ModelID) values(?, ?)"))
                        .Id(userId).Id(moduleId).Run();
         }
-        return done && transaction.Commit() ? 0 : -10;
+        return done && transaction.Commit();
     });
 }
 
 int CRightsDatabase::SetFunctionModule(int moduleId, IdList* pFunctionIds)
 {
-    return RightsGuarded(-20, [&] {
-        if (!m_bConnected)
-            return -10;
-        if (ModuleExists(moduleId) == 0)
-            return 2;
+    return ChangeExisting(2, [&] { return ModuleExists(moduleId); }, [&]() -> BOOL {
         // An empty list is an empty batch, which the database refuses.
         if (pFunctionIds->IsEmpty())
-            return -10;
+            return FALSE;
         CRightsTransaction transaction(&m_db);
         BOOL done = TRUE;
         for (POSITION pos = pFunctionIds->GetHeadPosition(); done && pos != NULL;) {
@@ -354,7 +324,7 @@ int CRightsDatabase::SetFunctionModule(int moduleId, IdList* pFunctionIds)
             done = CRightsStatement(&m_db, _T("update FunList set ModelID=? where FunID=?"))
                        .Id(moduleId).Id(functionId).Run();
         }
-        return done && transaction.Commit() ? 0 : -10;
+        return done && transaction.Commit();
     });
 }
 

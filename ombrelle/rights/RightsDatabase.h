@@ -9,6 +9,10 @@
 #include "ADODataBase.h"
 #include "RightsRecords.h"
 
+#include <functional>
+
+class CADORecordset;
+
 class CRightsDatabase
 {
 public:
@@ -76,6 +80,15 @@ protected:
     int Connect();
     // Counts the rows of a select by one value: the existence checks.
     int RowsExist(LPCTSTR lpszSql, const CString* pText, int nId);
+    // What the updates and deletes share: the connection, then the
+    // existence check (0 ends with nMissingCode), then the change, -10 when
+    // it fails; an exception gives -20.
+    int ChangeExisting(int nMissingCode, const std::function<int()>& exists, const std::function<BOOL()>& change);
+    // What the single-record getters share: the existence check (0 gives
+    // 1), the connection, then the select by the name, whose first row is
+    // read (-30 when it does not open or has no row); an exception gives -20.
+    int FillRecord(const std::function<int()>& exists, LPCTSTR lpszSql, const CString& name,
+                   const std::function<void(CADORecordset&)>& read);
 
     CADODataBase m_db;
     int m_bConnected;

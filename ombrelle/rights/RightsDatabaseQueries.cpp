@@ -73,64 +73,49 @@ CString CRightsDatabase::GetModuleName(int moduleId)
 // ---------------------------------------------------------------------------
 // Single records: written only when the row was found
 
-int CRightsDatabase::GetUser(CString userName, UserRecord* pRecord)
+int CRightsDatabase::FillRecord(const std::function<int()>& exists, LPCTSTR lpszSql, const CString& name,
+                                const std::function<void(CADORecordset&)>& read)
 {
     return RightsGuarded(-20, [&] {
-        if (UserExists(userName) == 0)
+        if (exists() == 0)
             return 1;
         if (!m_bConnected)
             return -10;
         CADORecordset rs(&m_db);
-        if (!CRightsStatement(&m_db, _T("select UserID, UserName, Password, Email, Comment from Users ")
-                                     _T("where UserName=?"))
-                 .Text(userName).Open(rs) ||
-            rs.GetRecordCount() <= 0)
+        if (!CRightsStatement(&m_db, lpszSql).Text(name).Open(rs) || rs.GetRecordCount() <= 0)
             return -30;
         MoveFirst(rs);
-        ReadUser(rs, *pRecord);
+        read(rs);
         return 0;
     });
+}
+
+int CRightsDatabase::GetUser(CString userName, UserRecord* pRecord)
+{
+    return FillRecord([&] { return UserExists(userName); },
+                      _T("select UserID, UserName, Password, Email, Comment from Users where UserName=?"), userName,
+                      [&](CADORecordset& rs) { ReadUser(rs, *pRecord); });
 }
 
 int CRightsDatabase::GetModule(CString moduleName, ModuleRecord* pRecord)
 {
     moduleName.TrimRight();
-    return RightsGuarded(-20, [&] {
-        if (ModuleExists(moduleName) == 0)
-            return 1;
-        if (!m_bConnected)
-            return -10;
-        CADORecordset rs(&m_db);
-        if (!CRightsStatement(&m_db, _T("select ModelID, ModelName, Comment from Models where ModelName=?"))
-                 .Text(moduleName).Open(rs) ||
-            rs.GetRecordCount() <= 0)
-            return -30;
-        MoveFirst(rs);
-        ReadModule(rs, *pRecord);
-        return 0;
-    });
+    return FillRecord([&] { return ModuleExists(moduleName); },
+                      _T("select ModelID, ModelName, Comment from Models where ModelName=?"), moduleName,
+                      [&](CADORecordset& rs) { ReadModule(rs, *pRecord); });
 }
 
 int CRightsDatabase::GetFunction(CString functionName, FunctionRecord* pRecord)
 {
     functionName.TrimRight();
-    return RightsGuarded(-20, [&] {
-        if (FunctionExists(functionName) == 0)
-            return 1;
-        if (!m_bConnected)
-            return -10;
-        CADORecordset rs(&m_db);
-        if (!CRightsStatement(&m_db, _T("select FunID, FunName, ModelID, Comment from FunList where FunName=?"))
-                 .Text(functionName).Open(rs) ||
-            rs.GetRecordCount() <= 0)
-            return -30;
-        MoveFirst(rs);
-        FunctionRecord record;
-        ReadFunction(rs, record);
-        record.ModelName = GetModuleName(record.ModelID);
-        *pRecord = record;
-        return 0;
-    });
+    return FillRecord([&] { return FunctionExists(functionName); },
+                      _T("select FunID, FunName, ModelID, Comment from FunList where FunName=?"), functionName,
+                      [&](CADORecordset& rs) {
+                          FunctionRecord record;
+                          ReadFunction(rs, record);
+                          record.ModelName = GetModuleName(record.ModelID);
+                          *pRecord = record;
+                      });
 }
 
 // ---------------------------------------------------------------------------

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <functional>
 #include <initializer_list>
-#include <type_traits>
 
 namespace {
 
@@ -65,13 +64,64 @@ std::string ListText(List& list)
     return text;
 }
 
-// A list that holds a stale record, which every list operation must drop.
-template <class List>
-void Stale(List& list)
+// The list holds a stale record, which every list operation must drop.
+template <class Element, class Arg>
+void Stale(CList<Element, Arg>* list)
 {
-    typename std::remove_reference<decltype(list.GetHead())>::type record;
+    Element record;
     record.Comment = "stale";
-    list.AddTail(record);
+    list->AddTail(record);
+}
+
+void Stale(CStringList* list)
+{
+    list->AddTail("stale");
+}
+
+template <class Record>
+void Stale(Record* record)
+{
+    record->Comment = "stale";
+}
+
+template <class Record>
+std::string Read(Record* record)
+{
+    return Text(*record);
+}
+
+template <class Element, class Arg>
+std::string Read(CList<Element, Arg>* list)
+{
+    return ListText(*list);
+}
+
+std::string Read(CStringList* list)
+{
+    return ListText(*list);
+}
+
+using Operation = std::function<int(CRightsDatabase&, std::string&)>;
+
+// An operation that fills a record or a list, which holds stale values
+// before; the case reads what it holds afterwards.
+template <class Filled>
+Operation Filling(std::function<int(CRightsDatabase&, Filled*)> fill)
+{
+    return [fill](CRightsDatabase& db, std::string& read) {
+        Filled filled;
+        Stale(&filled);
+        const int code = fill(db, &filled);
+        read = Read(&filled);
+        return code;
+    };
+}
+
+Operation LoggingIn(const char* name, const char* password)
+{
+    return Filling<CStringList>([=](CRightsDatabase& db, CStringList* names) {
+        return db.CheckLogin(name, password, names);
+    });
 }
 
 void Fill(IdList& list, std::initializer_list<int> ids)
@@ -293,44 +343,19 @@ std::vector<Case> Cases()
 
         // Log-in
         {"CheckLogin lists the user's modules", nullptr,
-         [](DB& db, S& read) {
-             CStringList names;
-             names.AddTail("stale");
-             const int code = db.CheckLogin("Ann", "secret", &names);
-             read = ListText(names);
-             return code;
-         },
+         LoggingIn("Ann", "secret"),
          0, "Scan; Upload", {}},
         {"CheckLogin with a wrong password", nullptr,
-         [](DB& db, S& read) {
-             CStringList names;
-             names.AddTail("stale");
-             const int code = db.CheckLogin("Ann", "wrong", &names);
-             read = ListText(names);
-             return code;
-         },
+         LoggingIn("Ann", "wrong"),
          -1, "", {}},
         {"CheckLogin with a quote trick as password", nullptr,
-         [](DB& db, S&) {
-             CStringList names;
-             return db.CheckLogin("Ann", "x' or '1'='1", &names);
-         },
+         LoggingIn("Ann", "x' or '1'='1"),
          -1, "", {}},
         {"CheckLogin of a user without rights", nullptr,
-         [](DB& db, S& read) {
-             CStringList names;
-             const int code = db.CheckLogin("Cai", "cai", &names);
-             read = ListText(names);
-             return code;
-         },
+         LoggingIn("Cai", "cai"),
          0, "", {}},
         {"CheckLogin with an empty password", "update Users set Password='' where UserID=40002",
-         [](DB& db, S& read) {
-             CStringList names;
-             const int code = db.CheckLogin("Bob", "", &names);
-             read = ListText(names);
-             return code;
-         },
+         LoggingIn("Bob", ""),
          0, "Scan", {}},
 
         // Look-ups
@@ -353,200 +378,73 @@ std::vector<Case> Cases()
 
         // Single records
         {"GetUser of an id above 32,767", nullptr,
-         [](DB& db, S& read) {
-             UserRecord r;
-             const int code = db.GetUser("Cai", &r);
-             read = Text(r);
-             return code;
-         },
+         Filling<UserRecord>([](DB& db, UserRecord* r) { return db.GetUser("Cai", r); }),
          0, "70000|Cai|cai||", {}},
         {"GetUser does not trim the name", nullptr,
-         [](DB& db, S& read) {
-             UserRecord r;
-             r.Comment = "untouched";
-             const int code = db.GetUser("Cai ", &r);
-             read = Text(r);
-             return code;
-         },
-         1, "0||||untouched", {}},
+         Filling<UserRecord>([](DB& db, UserRecord* r) { return db.GetUser("Cai ", r); }),
+         1, "0||||stale", {}},
         {"GetModule trims the name", nullptr,
-         [](DB& db, S& read) {
-             ModuleRecord r;
-             const int code = db.GetModule("Admin  ", &r);
-             read = Text(r);
-             return code;
-         },
+         Filling<ModuleRecord>([](DB& db, ModuleRecord* r) { return db.GetModule("Admin  ", r); }),
          0, "70010|Admin|", {}},
         {"GetModule of an unknown name", nullptr,
-         [](DB& db, S& read) {
-             ModuleRecord r;
-             const int code = db.GetModule("Nope", &r);
-             read = Text(r);
-             return code;
-         },
-         1, "0||", {}},
+         Filling<ModuleRecord>([](DB& db, ModuleRecord* r) { return db.GetModule("Nope", r); }),
+         1, "0||stale", {}},
         {"GetFunction trims the name and names the module", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecord r;
-             const int code = db.GetFunction("ScanPage  ", &r);
-             read = Text(r);
-             return code;
-         },
+         Filling<FunctionRecord>([](DB& db, FunctionRecord* r) { return db.GetFunction("ScanPage  ", r); }),
          0, "40100|ScanPage|40010|Scan|f1", {}},
         {"GetFunction of a function without a module", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecord r;
-             const int code = db.GetFunction("Orphan", &r);
-             read = Text(r);
-             return code;
-         },
+         Filling<FunctionRecord>([](DB& db, FunctionRecord* r) { return db.GetFunction("Orphan", r); }),
          0, "40103|Orphan|-1||", {}},
 
         // Lists
         {"GetUserModules", nullptr,
-         [](DB& db, S& read) {
-             ModuleRecordList list;
-             Stale(list);
-             const int code = db.GetUserModules("Ann", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<ModuleRecordList>([](DB& db, ModuleRecordList* list) { return db.GetUserModules("Ann", list); }),
          0, "40010|Scan|scanning; 40011|Upload|uploads", {}},
         {"GetUserModules of a user without rights", nullptr,
-         [](DB& db, S& read) {
-             ModuleRecordList list;
-             Stale(list);
-             const int code = db.GetUserModules("Cai", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<ModuleRecordList>([](DB& db, ModuleRecordList* list) { return db.GetUserModules("Cai", list); }),
          2, "", {}},
         {"GetUserModules of an unknown user", nullptr,
-         [](DB& db, S& read) {
-             ModuleRecordList list;
-             Stale(list);
-             const int code = db.GetUserModules("Nobody", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<ModuleRecordList>([](DB& db, ModuleRecordList* list) { return db.GetUserModules("Nobody", list); }),
          1, "", {}},
         {"GetModuleUsers trims the module name", nullptr,
-         [](DB& db, S& read) {
-             UserRecordList list;
-             Stale(list);
-             const int code = db.GetModuleUsers("Scan ", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<UserRecordList>([](DB& db, UserRecordList* list) { return db.GetModuleUsers("Scan ", list); }),
          0, "40001|Ann|secret|ann@example.com|first; 40002|Bob|pw||", {}},
         {"GetModuleUsers of a module without users", nullptr,
-         [](DB& db, S& read) {
-             UserRecordList list;
-             Stale(list);
-             const int code = db.GetModuleUsers("Admin", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<UserRecordList>([](DB& db, UserRecordList* list) { return db.GetModuleUsers("Admin", list); }),
          -30, "", {}},
         {"GetAllUsers trims e-mail and comment only",
          "update Users set Password='pw  ', Email='b@x  ', Comment='note  ' where UserID=40002",
-         [](DB& db, S& read) {
-             UserRecordList list;
-             Stale(list);
-             const int code = db.GetAllUsers(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<UserRecordList>([](DB& db, UserRecordList* list) { return db.GetAllUsers(list); }),
          0, "40001|Ann|secret|ann@example.com|first; 40002|Bob|pw  |b@x|note; 70000|Cai|cai||", {}},
         {"GetAllUsers of an empty table", "delete from UserModels; delete from Users",
-         [](DB& db, S& read) {
-             UserRecordList list;
-             Stale(list);
-             const int code = db.GetAllUsers(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<UserRecordList>([](DB& db, UserRecordList* list) { return db.GetAllUsers(list); }),
          1, "", {}},
         {"GetAllModules trims name and comment", "update Models set ModelName='Admin  ', Comment='x  ' where ModelID=70010",
-         [](DB& db, S& read) {
-             ModuleRecordList list;
-             Stale(list);
-             const int code = db.GetAllModules(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<ModuleRecordList>([](DB& db, ModuleRecordList* list) { return db.GetAllModules(list); }),
          0, "40010|Scan|scanning; 40011|Upload|uploads; 70010|Admin|x", {}},
         {"GetAllModules of an empty table", "delete from UserModels; delete from Models",
-         [](DB& db, S& read) {
-             ModuleRecordList list;
-             Stale(list);
-             const int code = db.GetAllModules(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<ModuleRecordList>([](DB& db, ModuleRecordList* list) { return db.GetAllModules(list); }),
          1, "", {}},
         {"GetModuleFunctions", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetModuleFunctions("Scan", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetModuleFunctions("Scan", list); }),
          0, "40100|ScanPage|40010|Scan|f1", {}},
         {"GetModuleFunctions of a module without functions", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetModuleFunctions("Admin", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetModuleFunctions("Admin", list); }),
          2, "", {}},
         {"GetModuleFunctions of an unknown module", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetModuleFunctions("Nope", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetModuleFunctions("Nope", list); }),
          1, "", {}},
         {"GetModuleFunctions of an empty name", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetModuleFunctions("", &list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetModuleFunctions("", list); }),
          -10, "", {}},
         {"GetAllFunctions lists functions without a module", "update FunList set Comment='f2  ' where FunID=40101",
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetAllFunctions(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetAllFunctions(list); }),
          0, "40100|ScanPage|40010|Scan|f1; 40101|UploadFile|40011|Upload|f2; 40102|Loose|0||; 40103|Orphan|-1||", {}},
         {"GetAllFunctionsWithModules leaves them out", nullptr,
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetAllFunctionsWithModules(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetAllFunctionsWithModules(list); }),
          0, "40100|ScanPage|40010|Scan|f1; 40101|UploadFile|40011|Upload|f2", {}},
         {"GetAllFunctionsWithModules without a function in a module", "delete from FunList where ModelID > 0",
-         [](DB& db, S& read) {
-             FunctionRecordList list;
-             Stale(list);
-             const int code = db.GetAllFunctionsWithModules(&list);
-             read = ListText(list);
-             return code;
-         },
+         Filling<FunctionRecordList>([](DB& db, FunctionRecordList* list) { return db.GetAllFunctionsWithModules(list); }),
          -30, "", {}},
     };
 }
@@ -677,7 +575,7 @@ TEST(RightsDatabaseUnconnected, EveryOperationAnswersNotConnected)
     EXPECT_EQ(-10, store.CheckLogin("Ann", "pw", &names));
     EXPECT_TRUE(names.IsEmpty());
     UserRecordList users;
-    Stale(users);
+    Stale(&users);
     EXPECT_EQ(-10, store.GetAllUsers(&users));
     EXPECT_TRUE(users.IsEmpty());
     UserRecord user;
