@@ -546,6 +546,23 @@ TEST_P(RightsDatabaseTest, ABatchRefusedHalfwayLeavesTheOldRights)
     EXPECT_EQ("40010|Scan|scanning; 40011|Upload|uploads", ListText(modules));
 }
 
+TEST_P(RightsDatabaseTest, AnExistenceCheckThatFailsLetsNoInsertThrough)
+{
+    if (GetParam() == RightsServer::SQLite)
+        GTEST_SKIP() << "SQLite has no rights to take";
+    ASSERT_TRUE(m_database->Run(kStartingRows));
+    const std::vector<std::string> before = m_database->Rows(kStartingIds);
+    ASSERT_TRUE(m_database->RefuseSelects("Users"));
+    ASSERT_TRUE(m_database->RefuseSelects("Models"));
+    CRightsDatabase store;
+    EXPECT_EQ(-10, store.UserExists("Ann"));
+    // Without the check a second "Ann" would go in.
+    EXPECT_EQ(-30, store.AddUser("Ann", "pw", "", ""));
+    EXPECT_EQ(-30, store.AddModule("Scan", ""));
+    ASSERT_TRUE(m_database->RestoreRights());
+    EXPECT_EQ(before, m_database->Rows(kStartingIds));
+}
+
 INSTANTIATE_TEST_SUITE_P(On, RightsDatabaseTest, ::testing::Values(RightsServer::SQLite, RightsServer::PostgreSQL),
                          [](const ::testing::TestParamInfo<RightsServer>& info) {
                              return RightsServerName(info.param);

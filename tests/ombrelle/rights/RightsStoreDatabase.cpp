@@ -97,9 +97,25 @@ bool RightsStoreDatabase::RefuseInserts(const std::string& table)
         EXPECT_TRUE(made) << (LPCTSTR)m_admin.GetLastErrorString();
         return made;
     }
-    // The role owns the tables: only the superuser's revoke is sure to hold.
-    const std::string answer = m_postgres->Command("sql REVOKE INSERT ON " + table + " FROM \"MintaRolk\"");
-    EXPECT_EQ("OK", answer);
+    return RunAsSuperuser("REVOKE INSERT ON " + table + " FROM \"MintaRolk\"");
+}
+
+bool RightsStoreDatabase::RefuseSelects(const std::string& table)
+{
+    return m_server == RightsServer::PostgreSQL &&
+           RunAsSuperuser("REVOKE SELECT ON " + table + " FROM \"MintaRolk\"");
+}
+
+bool RightsStoreDatabase::RestoreRights()
+{
+    return m_server == RightsServer::SQLite ||
+           RunAsSuperuser("GRANT ALL ON ALL TABLES IN SCHEMA public TO \"MintaRolk\"");
+}
+
+bool RightsStoreDatabase::RunAsSuperuser(const std::string& sql)
+{
+    const std::string answer = m_postgres->Command("sql " + sql);
+    EXPECT_EQ("OK", answer) << sql;
     return answer == "OK";
 }
 

@@ -37,6 +37,12 @@ public:
     bool Run(const std::string& sql);
     // From now on every insert into the table fails.
     bool RefuseInserts(const std::string& table);
+    // From now on every select of the table fails while inserts still go
+    // (PostgreSQL only: SQLite has no rights to take).
+    bool RefuseSelects(const std::string& table);
+    // Gives back every right taken (the test's own connection reads through
+    // the store's role).
+    bool RestoreRights();
 
     // Every row of the four tables, one text each, sorted:
     // "Users|id|name|password|email|comment", "Models|id|name|comment",
@@ -45,6 +51,9 @@ public:
     std::vector<std::string> Rows(const std::vector<int>& keptIds);
 
 private:
+    // Runs a statement on PostgreSQL as the superuser.
+    bool RunAsSuperuser(const std::string& sql);
+
     RightsServer m_server;
     testsupport::TempDir m_folder;
     std::unique_ptr<testsupport::PythonService> m_postgres;
