@@ -142,22 +142,32 @@ TEST_F(WinAppTest, RunIdlesThenEndsWhenTheMainWindowGoes)
         EXPECT_EQ(std::vector<std::string>(g_log.begin() + at, g_log.begin() + at + firstPass.size()), firstPass);
 }
 
+// The loop is ended by a message that the first idle kick posts, so the
+// kick is bound to come first however slowly the test runs (a timer set
+// before the loop could fire before its queue was ever empty).
+const UINT WM_END_LOOP = WM_APP + 1;
+
 class CModalWnd : public CWnd {
 public:
     int m_nKicks = 0;
 
 protected:
-    afx_msg void OnTimer(UINT) { EndModalLoop(7); }
+    afx_msg LRESULT OnEndLoop(WPARAM, LPARAM)
+    {
+        EndModalLoop(7);
+        return 0;
+    }
     afx_msg LRESULT OnKickIdle(WPARAM, LPARAM)
     {
-        ++m_nKicks;
+        if (++m_nKicks == 1)
+            PostMessage(WM_END_LOOP);
         return FALSE;
     }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CModalWnd, CWnd)
-    ON_WM_TIMER()
+    ON_MESSAGE(WM_END_LOOP, OnEndLoop)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
@@ -165,7 +175,6 @@ TEST(WndModalLoop, RunsUntilEndModalLoopAndKicksIdle)
 {
     CModalWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "modal", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    wnd.SetTimer(1, 10, nullptr);
     EXPECT_EQ(wnd.RunModalLoop(), 7);
     EXPECT_GE(wnd.m_nKicks, 1);
     EXPECT_FALSE(wnd.ContinueModal());
