@@ -12,6 +12,7 @@
 #include "JobSelectDlg.h"
 #include "JobView.h"
 #include "JobText.h"
+#include "RootFolder.h"
 #include "TaskFolder.h"
 #include "Ordwell.h"
 #include "resource.h"
@@ -130,6 +131,11 @@ void JCJobMain::JCreateJob()
             return;
         }
         jobFolder = m_strTaskPath + "\\" + jobFolder;
+    }
+    if (IsRootOrEmptyFolder(jobFolder)) {
+        AfxMessageBox(IDS_JOB_NAME_INVALID, MB_OK);
+        delete pTask;
+        return;
     }
     if (!MakeNewJobCurrent(pTask, jobFolder))
         return;
@@ -350,6 +356,10 @@ int JCJobMain::JDeleteCurJob()
 {
     if (m_pCurJob == NULL)
         return AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+    // A job file without a folder, or one in a root, would have the whole
+    // root's files deleted: such a job stays as it is.
+    if (IsRootOrEmptyFolder(GetJobPath()))
+        return AfxMessageBox(IDS_TASK_PATH_INVALID, MB_OK);
     CString question;
     question.LoadString(IDS_CONFIRM_DELETE_JOB);
     question += m_pCurJob->m_strJobFile + "?";

@@ -265,6 +265,39 @@ TEST_F(OrdwellManager, DeleteAsksThenRemovesTheJobsFiles)
     EXPECT_FALSE(Exists(folder));
 }
 
+// A job file without a folder of its own would have the delete empty a
+// whole root: such a job is refused and stays open, its files untouched.
+TEST_F(OrdwellManager, DeleteRefusesAJobInARoot)
+{
+    const std::string jobFile = MakeJobOnDisk();
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    // A plain file in a drive root that a delete of that root would take.
+    const std::string bystander = "C:\\" + testsupport::ProcessUnique("ombrelle-keep") + ".txt";
+    ASSERT_TRUE(testsupport::WriteFileBytes(bystander, "kept"));
+    char unused = 'Q';
+    while (unused < 'Z' && (::GetLogicalDrives() & (1u << (unused - 'A'))) != 0)
+        unused++;
+    const std::string drive = std::string(1, unused) + ":";
+
+    const std::string jobFiles[] = {
+        "J1.job",       "\\J1.job",      "C:\\J1.job",           "C:J1.job",
+        drive + "\\J1.job", drive + "\\a\\..\\J1.job", "\\\\srv\\share\\J1.job", "\\\\?\\UNC\\srv\\share\\J1.job",
+    };
+    for (const std::string& file : jobFiles) {
+        JGetCurJob()->m_strJobFile = file.c_str();
+        auto& refused = Gui().Expect(AfxGetAppName()).Press(IDOK);
+        EXPECT_EQ(IDOK, JDeleteCurJob()) << file;
+        EXPECT_TRUE(refused.HasText("非法的文件路径.")) << file;
+        ASSERT_EQ(1, JIsJobOpen()) << file;
+        EXPECT_EQ(1, JGetCurTask()->m_lstJob.GetCount()) << file;
+    }
+    EXPECT_EQ("kept", testsupport::ReadFileBytes(bystander));
+    ::DeleteFileA(bystander.c_str());
+    JGetCurJob()->m_strJobFile = jobFile.c_str();
+    JCloseJob();
+    EXPECT_TRUE(Exists(jobFile));
+}
+
 TEST_F(OrdwellManager, DeleteWithoutAJobSaysSo)
 {
     auto& message = Gui().Expect(AfxGetAppName()).Press(IDOK);
