@@ -298,6 +298,43 @@ TEST_F(OrdwellManager, DeleteRefusesAJobInARoot)
     EXPECT_TRUE(Exists(jobFile));
 }
 
+// The open job's entry only moves to the front: what was added since the
+// last save stays and is what the next save writes.
+TEST_F(OrdwellManager, ReopeningTheOpenJobKeepsWhatWasAdded)
+{
+    const std::string jobFile = MakeJobOnDisk();
+    const std::string folder = m_tasks + "\\J1";
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    JCJob* pJob = JGetCurJob();
+    AddImageToJob((folder + "\\x.jpg").c_str(), 0, 4, 1000, "原稿", "None");
+    JGetRecentFileList()->Add((m_tasks + "\\J2\\J2.job(T.tsk)").c_str());
+
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent + 1));
+    EXPECT_EQ(pJob, JGetCurJob());
+    EXPECT_STREQ((jobFile + "(T.tsk)").c_str(), (*JGetRecentFileList())[0]);
+    EXPECT_STREQ((m_tasks + "\\J2\\J2.job(T.tsk)").c_str(), (*JGetRecentFileList())[1]);
+    JSaveJob();
+    jobarchive::JobRecord saved = ReadJob(jobFile);
+    ASSERT_EQ(1u, saved.origins.size());
+    EXPECT_EQ(folder + "\\x.jpg", saved.origins[0].file);
+}
+
+// Another job of the open task: the open one is saved before the task file
+// is read, so the task read lists what the open one had.
+TEST_F(OrdwellManager, OpeningAnotherJobSavesTheOpenOneFirst)
+{
+    const std::string second = MakeJobOnDisk("J2");
+    const std::string first = MakeJobOnDisk("J1");
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    JGetCurTask()->JAddJob((m_tasks + "\\J2").c_str());
+    AddImageToJob((m_tasks + "\\J1\\x.jpg").c_str(), 0, 4, 1000, "原稿", "None");
+
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent + 1));
+    EXPECT_STREQ(second.c_str(), JGetCurJob()->m_strJobFile);
+    EXPECT_EQ(2, JGetCurTask()->m_lstJob.GetCount());
+    EXPECT_EQ(1u, ReadJob(first).origins.size());
+}
+
 TEST_F(OrdwellManager, DeleteWithoutAJobSaysSo)
 {
     auto& message = Gui().Expect(AfxGetAppName()).Press(IDOK);
