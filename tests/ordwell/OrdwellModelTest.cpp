@@ -295,3 +295,12 @@ TEST(OrdwellModel, AFailedSaveKeepsThePreviousFile)
     EXPECT_STREQ("改过", read.m_strText[0]);
     EXPECT_EQ(std::vector<std::string>({"J.job"}), FolderEntries(dir));
 }
+
+TEST(OrdwellModel, NewDocumentNameIsKeptWhole)
+{
+    // 254 bytes, then 图 across bytes 255 and 256.
+    const std::string name = "D:\\" + std::string(251, 'n') + "图像.tif";
+    JCJob job;
+    job.JAddNewDocName(name.c_str());
+    EXPECT_EQ(name, job.JGetNewDocName());
+}
