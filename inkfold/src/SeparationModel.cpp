@@ -45,5 +45,6 @@ void CSeparationModel::FileTypeError()
 
 void CSeparationModel::DividedByZero()
 {
-    AfxMessageBox("\nDevided by Zero Error");
+    // A box of its own with an empty caption, not the application's.
+    ::MessageBoxA(::GetActiveWindow(), "\nDevided by Zero Error", "", MB_OK);
 }

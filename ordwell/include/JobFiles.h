@@ -8,7 +8,8 @@
 // The task or job file path is set from the argument on success.
 ORDWELL_API BOOL ReadTaskFile(const CString& strPath, JCTask& task);
 ORDWELL_API BOOL ReadJobFile(const CString& strPath, JCJob& job);
-// Create the file anew and write the object through the class library's
-// archive; FALSE when it cannot be created or written.
+// Write the object through the class library's archive into a new file
+// that replaces the path's file once it is written whole; FALSE, the
+// previous file unchanged, when it cannot be created or written.
 ORDWELL_API BOOL WriteTaskFile(const CString& strPath, JCTask& task);
 ORDWELL_API BOOL WriteJobFile(const CString& strPath, JCJob& job);

@@ -70,6 +70,9 @@ private:
     BOOL MakeNewJobCurrent(JCTask* pTask, const CString& strJobFolder);
     // Saves and deletes the open task and job, then makes these current.
     void Replace(JCTask* pTask, JCJob* pJob);
+    // Saves the open task and job, then reads the entry's task and job and
+    // makes them current; an entry whose files cannot be read leaves the list.
+    void OpenRecentEntry(int nIndex, const CString& strEntry);
     // Copies a selection dialog's property records into the current task
     // and job, each only when it was made for that very file.
     void TakeProperties(const JCTask* pTask, const JCJob* pJob);

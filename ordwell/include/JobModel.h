@@ -124,7 +124,7 @@ public:
     int JDeleteAllOrigin();
     int JDeleteAllOutput();
     void JAddNewDocName(const CString& strName);
-    char* JGetNewDocName() { return m_szNewDocName; }
+    LPCTSTR JGetNewDocName() const { return m_strNewDocName; }
     // Length of the file in bytes, 0 when it cannot be opened. Measured in
     // 64 bits and clamped to 2,147,483,647, never wrapping or negative.
     int GetFileSize(const CString& strPath);
@@ -145,5 +145,5 @@ public:
     CObList m_lstPage;    // JCPage, owned
     CObList m_lstOrigin;  // JCOrigin, owned
     CObList m_lstOutput;  // JCOutput, owned
-    char m_szNewDocName[256];  // not archived
+    CString m_strNewDocName;  // not archived; whole, however long
 };

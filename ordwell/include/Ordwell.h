@@ -82,7 +82,7 @@ ORDWELL_API void AddPageToJob(const CString& strFile, int nNumber2, int nNumber1
 ORDWELL_API void AddOutputToJob(const CString& strFile, DWORD dwUnused, long lTime, const CString& strPage);
 ORDWELL_API int JIsFileInJob(const char* lpszPath, CString& strJobName);
 ORDWELL_API void JAddSaveAsNewNameToCurJob(const CString& strName);
-ORDWELL_API char* JGetSaveAsNewNameFormCurJob();
+ORDWELL_API const char* JGetSaveAsNewNameFormCurJob();
 
 ORDWELL_API int IsFileExist(const CString& strPath);
 ORDWELL_API void JCopyFailedMessage(const CString& strPath);

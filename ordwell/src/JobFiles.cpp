@@ -34,12 +34,29 @@ void Names(CObList& list, const std::vector<std::string>& names)
         list.AddTail(new JCFileName(FromStd(name)));
 }
 
+// A new, empty file in the folder of the path; FALSE when none can be made.
+bool MakeFileBeside(const CString& path, CString& temp)
+{
+    // The system splits the path: a GBK trail byte may equal a backslash.
+    char folder[MAX_PATH];
+    LPSTR name = NULL;
+    DWORD length = ::GetFullPathNameA(path, MAX_PATH, folder, &name);
+    if (length == 0 || length >= MAX_PATH || name == NULL)
+        return false;
+    *name = '\0';
+    char file[MAX_PATH];
+    if (::GetTempFileNameA(folder, "job", 0, file) == 0)
+        return false;
+    temp = file;
+    return true;
+}
+
 template <class Write>
-BOOL WriteArchive(const CString& path, Write write)
+bool WriteWholeFile(const CString& path, Write write)
 {
     CFile file;
     if (!file.Open(path, CFile::modeCreate | CFile::modeWrite))
-        return FALSE;
+        return false;
     try {
         CArchive ar(&file, CArchive::store);
         write(ar);
@@ -47,9 +64,26 @@ BOOL WriteArchive(const CString& path, Write write)
         file.Close();
     } catch (CException* e) {
         e->Delete();
-        return FALSE;
+        file.Abort();
+        return false;
     }
-    return TRUE;
+    return true;
+}
+
+// Writes into a new file beside the path and puts it in the path's place
+// only when it was written whole, so that a failed save keeps the previous
+// file.
+template <class Write>
+BOOL WriteArchive(const CString& path, Write write)
+{
+    CString temp;
+    if (!MakeFileBeside(path, temp))
+        return FALSE;
+    if (WriteWholeFile(temp, write) &&
+        ::MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return TRUE;
+    ::DeleteFileA(temp);
+    return FALSE;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "JobSelectDlg.h"
 #include "JobView.h"
 #include "JobText.h"
+#include "RootFolder.h"
 #include "TaskFolder.h"
 #include "Ordwell.h"
 #include "resource.h"
@@ -130,6 +131,11 @@ void JCJobMain::JCreateJob()
             return;
         }
         jobFolder = m_strTaskPath + "\\" + jobFolder;
+    }
+    if (IsRootOrEmptyFolder(jobFolder)) {
+        AfxMessageBox(IDS_JOB_NAME_INVALID, MB_OK);
+        delete pTask;
+        return;
     }
     if (!MakeNewJobCurrent(pTask, jobFolder))
         return;
@@ -350,6 +356,10 @@ int JCJobMain::JDeleteCurJob()
 {
     if (m_pCurJob == NULL)
         return AfxMessageBox(IDS_NO_OPEN_JOB, MB_OK);
+    // A job file without a folder, or one in a root, would have the whole
+    // root's files deleted: such a job stays as it is.
+    if (IsRootOrEmptyFolder(GetJobPath()))
+        return AfxMessageBox(IDS_TASK_PATH_INVALID, MB_OK);
     CString question;
     question.LoadString(IDS_CONFIRM_DELETE_JOB);
     question += m_pCurJob->m_strJobFile + "?";
@@ -379,29 +389,46 @@ int JCJobMain::JOpenJobRecentFile(UINT nID)
     if (entry.IsEmpty())
         return 0;
 
-    int open = entry.Find('(');
-    CString jobFile = open >= 0 ? entry.Left(open) : entry;
-    CString taskName = open >= 0 ? entry.Mid(open + 1) : CString();
+    if (m_pCurJob != NULL && SameTextNoCase(entry, GetJobReference())) {
+        // The open job's objects hold what was added since the last save:
+        // its entry only moves to the front.
+        m_pRecentFileList->Add(entry);
+    } else {
+        OpenRecentEntry(nIndex, entry);
+    }
+    UpdateMainTitle();
+    GenSetJobOpen(m_pCurJob != NULL ? 1 : 0);
+    return 1;
+}
+
+void JCJobMain::OpenRecentEntry(int nIndex, const CString& strEntry)
+{
+    int open = strEntry.Find('(');
+    CString jobFile = open >= 0 ? strEntry.Left(open) : strEntry;
+    CString taskName = open >= 0 ? strEntry.Mid(open + 1) : CString();
     if (!taskName.IsEmpty())
         taskName = taskName.Left(taskName.GetLength() - 1);
     CString taskFile = m_strTaskPath + "\\" + taskName;
 
+    // Saved before reading, so that a file of the open task or job is read
+    // as it stands now.
+    JSaveJob();
     JCTask* pTask = new JCTask;
     JCJob* pJob = new JCJob;
     if (open < 0 || !ReadTaskFile(taskFile, *pTask) || !ReadJobFile(jobFile, *pJob)) {
         delete pTask;
         delete pJob;
         m_pRecentFileList->Remove(nIndex);
-    } else {
-        Replace(pTask, pJob);
-        m_pRecentFileList->Add(entry);
-        CString folder = GetJobPath();
-        LoadConvertTable(folder.GetBuffer(0));
-        folder.ReleaseBuffer();
+        return;
     }
-    UpdateMainTitle();
-    GenSetJobOpen(m_pCurJob != NULL ? 1 : 0);
-    return 1;
+    delete m_pCurTask;
+    delete m_pCurJob;
+    m_pCurTask = pTask;
+    m_pCurJob = pJob;
+    m_pRecentFileList->Add(strEntry);
+    CString folder = GetJobPath();
+    LoadConvertTable(folder.GetBuffer(0));
+    folder.ReleaseBuffer();
 }
 
 int JCJobMain::JDumpJob()

@@ -219,7 +219,7 @@ void JCTask::JCloseTask() { JDeleteAllJob(); }
 // ---------------------------------------------------------------------------
 
 JCJob::JCJob()
-    : m_dwTag(0xFF0B), m_tCreate(static_cast<__time32_t>(time(NULL))), m_nOwnerAccess(3), m_nGroupAccess(3), m_szNewDocName()
+    : m_dwTag(0xFF0B), m_tCreate(static_cast<__time32_t>(time(NULL))), m_nOwnerAccess(3), m_nGroupAccess(3)
 {
     if (JCJobMain::Instance() != NULL)
         JCJobMain::Instance()->JGetDefaultProfiles(m_strScanProfile, m_strPrintProfile, m_strDisplayProfile);
@@ -352,10 +352,7 @@ int JCJob::JDeleteAllOutput()
     return 1;
 }
 
-void JCJob::JAddNewDocName(const CString& strName)
-{
-    lstrcpynA(m_szNewDocName, strName, sizeof m_szNewDocName);
-}
+void JCJob::JAddNewDocName(const CString& strName) { m_strNewDocName = strName; }
 
 int JCJob::GetFileSize(const CString& strPath) { return jobsize::ClampToInt(FileBytes(strPath)); }
 

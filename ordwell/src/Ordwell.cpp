@@ -282,7 +282,7 @@ int JIsFileInJob(const char* lpszPath, CString& strJobName)
 }
 
 void JAddSaveAsNewNameToCurJob(const CString& strName) { Main()->m_pCurJob->JAddNewDocName(strName); }
-char* JGetSaveAsNewNameFormCurJob() { return Main()->m_pCurJob->JGetNewDocName(); }
+const char* JGetSaveAsNewNameFormCurJob() { return Main()->m_pCurJob->JGetNewDocName(); }
 
 int IsFileExist(const CString& strPath)
 {

@@ -2,6 +2,7 @@
 
 #include "JobMain.h"
 #include "JobModel.h"
+#include "RootFolder.h"
 #include "resource.h"
 
 CString CurrentTaskFolder()
@@ -47,6 +48,8 @@ CString JobFileOfFolder(const CString& strJobFolder)
 
 BOOL DeleteJobFolder(const CString& strPath)
 {
+    if (IsRootOrEmptyFolder(strPath))
+        return FALSE;
     DWORD attributes = ::GetFileAttributesA(strPath);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         return FALSE;

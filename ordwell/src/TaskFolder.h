@@ -17,6 +17,6 @@ BOOL ListTaskFiles(const CString& strFolder, std::vector<CString>& names);
 // A job's file: its folder, a backslash, the folder's last name and ".job".
 CString JobFileOfFolder(const CString& strJobFolder);
 // Deletes the plain files directly in the folder, then tries to remove it
-// (which fails, as it should, when subfolders remain). FALSE when the path
-// is no folder.
+// (which fails, as it should, when subfolders remain). FALSE, deleting
+// nothing, when the path is no folder or is empty or a drive or share root.
 BOOL DeleteJobFolder(const CString& strPath);

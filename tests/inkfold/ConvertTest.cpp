@@ -13,6 +13,27 @@ const GoldenRow kGolden[] = {
 #include "ConvertGolden.inc"
 };
 
+const GoldenRow kGoldenCurves[] = {
+#include "ConvertGoldenCurves.inc"
+};
+
+template <size_t N>
+void ExpectGrid(const CSeparationCore& model, const GoldenRow (&rows)[N])
+{
+    int mismatches = 0;
+    for (const GoldenRow& row : rows) {
+        int c, m, y, k;
+        model.ConvertColor(row.r, row.g, row.b, c, m, y, k);
+        if (c != row.c || m != row.m || y != row.y || k != row.k) {
+            if (++mismatches <= 10)
+                ADD_FAILURE() << "rgb " << row.r << "," << row.g << "," << row.b << ": got " << c << ","
+                              << m << "," << y << "," << k << " want " << row.c << "," << row.m << ","
+                              << row.y << "," << row.k;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(InkfoldConvert, EveryStageOffGivesTheInputBack)
 {
     CSeparationCore model;
@@ -40,18 +61,46 @@ TEST(InkfoldConvert, DefaultsMatchTheReferenceGrid)
     model.SetReport(&report);
     model.BuildTables();
     EXPECT_EQ(report.dividedByZero, 0);
-    int mismatches = 0;
-    for (const GoldenRow& row : kGolden) {
-        int c, m, y, k;
-        model.ConvertColor(row.r, row.g, row.b, c, m, y, k);
-        if (c != row.c || m != row.m || y != row.y || k != row.k) {
-            if (++mismatches <= 10)
-                ADD_FAILURE() << "rgb " << row.r << "," << row.g << "," << row.b << ": got " << c << ","
-                              << m << "," << y << "," << k << " want " << row.c << "," << row.m << ","
-                              << row.y << "," << row.k;
+    ExpectGrid(model, kGolden);
+}
+
+// The set "curves" of the same script: input balance from the grey table
+// (C) and from five points (M, Y), five-point output balance (C, Y) and
+// black curves, GCR with under-colour addition, and a total ink of 235%.
+// The level curves are on and take no part.
+TEST(InkfoldConvert, CurvesAndGcrMatchTheReferenceGrid)
+{
+    RecordingReport report;
+    CSeparationCore model;
+    model.SetReport(&report);
+    model.m_nSwitch[3] = 1;
+    model.m_nSwitch[4] = 1;
+    const int inSource[3] = {1, 0, 0};
+    const int inPoints[3][5] = {{0, 65, 128, 192, 255}, {0, 80, 150, 210, 255}, {12, 50, 110, 180, 240}};
+    const int outSource[3] = {0, 1, 0};
+    const int outPoints[3][5] = {{6, 60, 115, 185, 250}, {0, 65, 128, 192, 255}, {0, 75, 140, 200, 248}};
+    const int levelPoints[5] = {0, 40, 100, 170, 255};
+    for (int ch = 0; ch < 3; ++ch) {
+        model.m_nInBalSource[ch] = inSource[ch];
+        model.m_nOutBalSource[ch] = outSource[ch];
+        model.m_nLevelSource[ch] = 0;
+        for (int i = 0; i < 5; ++i) {
+            model.m_nInBalPoint[ch][i] = inPoints[ch][i];
+            model.m_nOutBalPoint[ch][i] = outPoints[ch][i];
+            model.m_nLevelPoint[ch][i] = levelPoints[i];
         }
     }
-    EXPECT_EQ(mismatches, 0);
+    const int blackPoints[5] = {30, 95, 165, 225, 250};
+    model.m_fBlackLevel = 2.5f;
+    model.m_nBlackSource = 0;
+    for (int i = 0; i < 5; ++i)
+        model.m_nBlackPoint[i] = blackPoints[i];
+    model.m_nTotalInk = CSeparationCore::TotalInkToHeld(235);
+    model.m_nUcrControl = 0;
+    model.m_nUca = 40;
+    model.BuildTables();
+    EXPECT_EQ(report.dividedByZero, 0);
+    ExpectGrid(model, kGoldenCurves);
 }
 
 TEST(InkfoldConvert, OutputBalancePullsTowardsItsTable)

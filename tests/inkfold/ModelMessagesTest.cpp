@@ -57,6 +57,7 @@ TEST(InkfoldModelMessages, SingularFitSaysSoOncePerBuild)
     EXPECT_EQ(model.BuildTables(), 1);
     EXPECT_TRUE(box.Seen());
     EXPECT_TRUE(box.HasText("\nDevided by Zero Error"));
+    EXPECT_EQ("", box.Caption());
     // A second box would fail the test as unexpected.
 }
 

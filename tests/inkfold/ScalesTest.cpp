@@ -24,7 +24,13 @@ TEST(InkfoldScales, TotalInkRoundTrips)
 {
     for (int m = 0; m <= 400; ++m)
         EXPECT_EQ(CSeparationCore::HeldToTotalInk(CSeparationCore::TotalInkToHeld(m)), m) << m;
-    EXPECT_EQ(CSeparationCore::TotalInkToHeld(320), 854);
+    // trunc((m + 15) * 2.5499999523162842 + 0.5): the single-precision
+    // factor leaves (m + 15) * 2.55 just below .5 where it would be one.
+    const struct {
+        int percent, held;
+    } cases[] = {{0, 38}, {15, 76}, {35, 127}, {235, 637}, {320, 854}, {395, 1045}, {400, 1058}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CSeparationCore::TotalInkToHeld(c.percent), c.held) << c.percent;
 }
 
 TEST(InkfoldScales, AmountsRoundTrip)

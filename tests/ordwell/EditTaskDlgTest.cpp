@@ -90,6 +90,25 @@ TEST_F(EditTask, DeletingAJobOfATaskWithOthersKeepsTheTaskAndTheManagersCopyInSt
     EXPECT_FALSE(Exists(JobFolder("J1")));
 }
 
+// A task file that lists a drive's root as a job: the entry goes, the
+// root's files stay.
+TEST_F(EditTask, DeletingAJobListedAsADriveRootDeletesNoFile)
+{
+    const std::string bystander = "C:\\" + testsupport::ProcessUnique("ombrelle-keep") + ".txt";
+    ASSERT_TRUE(testsupport::WriteFileBytes(bystander, "kept"));
+    JCTask task;
+    task.m_lstJob.AddTail(new JCFileName("C:\\"));
+    ASSERT_TRUE(WriteTaskFile(TaskFile("a.tsk").c_str(), task));
+    Gui().Expect(AfxGetAppName()).Press(IDYES);
+    Gui().Expect(AfxGetAppName()).Press(IDOK);  // no task left
+    auto& failed = Gui().Expect(AfxGetAppName()).Press(IDOK);
+    Gui().Expect(kEditTask).Press(kDelete).Press(IDOK);
+    JEditTask();
+    EXPECT_TRUE(failed.HasText("C:\\ 目录删除失败，可能该目录已被删除"));
+    EXPECT_EQ("kept", testsupport::ReadFileBytes(bystander));
+    ::DeleteFileA(bystander.c_str());
+}
+
 TEST_F(EditTask, AMoveWritesBothTasksAndClosesTheMovedJobFirst)
 {
     MakeTask("a.tsk", {"J1", "J2"});

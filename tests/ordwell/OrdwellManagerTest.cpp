@@ -265,6 +265,76 @@ TEST_F(OrdwellManager, DeleteAsksThenRemovesTheJobsFiles)
     EXPECT_FALSE(Exists(folder));
 }
 
+// A job file without a folder of its own would have the delete empty a
+// whole root: such a job is refused and stays open, its files untouched.
+TEST_F(OrdwellManager, DeleteRefusesAJobInARoot)
+{
+    const std::string jobFile = MakeJobOnDisk();
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    // A plain file in a drive root that a delete of that root would take.
+    const std::string bystander = "C:\\" + testsupport::ProcessUnique("ombrelle-keep") + ".txt";
+    ASSERT_TRUE(testsupport::WriteFileBytes(bystander, "kept"));
+    char unused = 'Q';
+    while (unused < 'Z' && (::GetLogicalDrives() & (1u << (unused - 'A'))) != 0)
+        unused++;
+    const std::string drive = std::string(1, unused) + ":";
+
+    const std::string jobFiles[] = {
+        "J1.job",       "\\J1.job",      "C:\\J1.job",           "C:J1.job",
+        drive + "\\J1.job", drive + "\\a\\..\\J1.job", "\\\\srv\\share\\J1.job", "\\\\?\\UNC\\srv\\share\\J1.job",
+    };
+    for (const std::string& file : jobFiles) {
+        JGetCurJob()->m_strJobFile = file.c_str();
+        auto& refused = Gui().Expect(AfxGetAppName()).Press(IDOK);
+        EXPECT_EQ(IDOK, JDeleteCurJob()) << file;
+        EXPECT_TRUE(refused.HasText("非法的文件路径.")) << file;
+        ASSERT_EQ(1, JIsJobOpen()) << file;
+        EXPECT_EQ(1, JGetCurTask()->m_lstJob.GetCount()) << file;
+    }
+    EXPECT_EQ("kept", testsupport::ReadFileBytes(bystander));
+    ::DeleteFileA(bystander.c_str());
+    JGetCurJob()->m_strJobFile = jobFile.c_str();
+    JCloseJob();
+    EXPECT_TRUE(Exists(jobFile));
+}
+
+// The open job's entry only moves to the front: what was added since the
+// last save stays and is what the next save writes.
+TEST_F(OrdwellManager, ReopeningTheOpenJobKeepsWhatWasAdded)
+{
+    const std::string jobFile = MakeJobOnDisk();
+    const std::string folder = m_tasks + "\\J1";
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    JCJob* pJob = JGetCurJob();
+    AddImageToJob((folder + "\\x.jpg").c_str(), 0, 4, 1000, "原稿", "None");
+    JGetRecentFileList()->Add((m_tasks + "\\J2\\J2.job(T.tsk)").c_str());
+
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent + 1));
+    EXPECT_EQ(pJob, JGetCurJob());
+    EXPECT_STREQ((jobFile + "(T.tsk)").c_str(), (*JGetRecentFileList())[0]);
+    EXPECT_STREQ((m_tasks + "\\J2\\J2.job(T.tsk)").c_str(), (*JGetRecentFileList())[1]);
+    JSaveJob();
+    jobarchive::JobRecord saved = ReadJob(jobFile);
+    ASSERT_EQ(1u, saved.origins.size());
+    EXPECT_EQ(folder + "\\x.jpg", saved.origins[0].file);
+}
+
+// Another job of the open task: the open one is saved before the task file
+// is read, so the task read lists what the open one had.
+TEST_F(OrdwellManager, OpeningAnotherJobSavesTheOpenOneFirst)
+{
+    const std::string second = MakeJobOnDisk("J2");
+    const std::string first = MakeJobOnDisk("J1");
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent));
+    JGetCurTask()->JAddJob((m_tasks + "\\J2").c_str());
+    AddImageToJob((m_tasks + "\\J1\\x.jpg").c_str(), 0, 4, 1000, "原稿", "None");
+
+    ASSERT_EQ(1, JOpenJobRecentFile(kFirstRecent + 1));
+    EXPECT_STREQ(second.c_str(), JGetCurJob()->m_strJobFile);
+    EXPECT_EQ(2, JGetCurTask()->m_lstJob.GetCount());
+    EXPECT_EQ(1u, ReadJob(first).origins.size());
+}
+
 TEST_F(OrdwellManager, DeleteWithoutAJobSaysSo)
 {
     auto& message = Gui().Expect(AfxGetAppName()).Press(IDOK);

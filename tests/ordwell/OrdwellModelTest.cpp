@@ -27,6 +27,36 @@ JCOrigin* Origin(const char* file, const char* page)
     return pOrigin;
 }
 
+// A page that cannot be written, as on a full disk: the archive fails half
+// way through the job.
+class JCUnwritablePage : public JCPage {
+    DECLARE_SERIAL(JCUnwritablePage)
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            AfxThrowArchiveException(CArchiveException::generic);
+        JCPage::Serialize(ar);
+    }
+};
+IMPLEMENT_SERIAL(JCUnwritablePage, JCPage, 1)
+
+std::vector<std::string> FolderEntries(const testsupport::TempDir& dir)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE find = ::FindFirstFileA(dir.File("*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(find, &found));
+    ::FindClose(find);
+    return names;
+}
+
 }  // namespace
 
 TEST(OrdwellModel, FileNameParts)
@@ -241,4 +271,36 @@ TEST(OrdwellModel, TaskFileHoldsTheCodecBytes)
     record.texts[3] = "管理者";
     record.jobs = {"D:\\T\\A", "D:\\T\\B"};
     EXPECT_EQ(jobarchive::EncodeTask(record), FileBytes(dir.File("T.tsk")));
+}
+
+TEST(OrdwellModel, AFailedSaveKeepsThePreviousFile)
+{
+    testsupport::TempDir dir;
+    const std::string path = dir.File("J.job");
+    JCJob job;
+    job.m_strText[0] = "创建者";
+    ASSERT_TRUE(WriteJobFile(path.c_str(), job));
+    const std::string before = testsupport::ReadFileBytes(path);
+
+    job.m_strText[0] = "改过";
+    job.JAddPage(new JCUnwritablePage);
+    EXPECT_FALSE(WriteJobFile(path.c_str(), job));
+    EXPECT_EQ(before, testsupport::ReadFileBytes(path));
+    EXPECT_EQ(std::vector<std::string>({"J.job"}), FolderEntries(dir));
+
+    job.JDeleteAllPage();
+    ASSERT_TRUE(WriteJobFile(path.c_str(), job));
+    JCJob read;
+    ASSERT_TRUE(ReadJobFile(path.c_str(), read));
+    EXPECT_STREQ("改过", read.m_strText[0]);
+    EXPECT_EQ(std::vector<std::string>({"J.job"}), FolderEntries(dir));
+}
+
+TEST(OrdwellModel, NewDocumentNameIsKeptWhole)
+{
+    // 254 bytes, then 图 across bytes 255 and 256.
+    const std::string name = "D:\\" + std::string(251, 'n') + "图像.tif";
+    JCJob job;
+    job.JAddNewDocName(name.c_str());
+    EXPECT_EQ(name, job.JGetNewDocName());
 }

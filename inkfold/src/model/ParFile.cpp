@@ -393,7 +393,9 @@ int CSeparationCore::LevelToPercent(int level)
 
 int CSeparationCore::TotalInkToHeld(int percent)
 {
-    float scaled = static_cast<float>(percent + 15) * 2.55f;
+    // The single-precision factor, multiplied in double: a float product
+    // would round 30 * 2.55f up to 76.5 and hold 15% one too high.
+    double scaled = (percent + 15) * static_cast<double>(2.55f);
     return static_cast<int>(scaled + 0.5);
 }
 
