@@ -109,8 +109,14 @@ public:
             n = U16();
             if (n == 0xFFFE)  // a Unicode text: never written here
                 return Fail();
-            if (n == 0xFFFF)
+            // The writer gives each length its shortest prefix.
+            if (n == 0xFFFF) {
                 n = U32();
+                if (n < 0xFFFE)
+                    return Fail();
+            } else if (n < 0xFF) {
+                return Fail();
+            }
         }
         if (!Need(n))
             return std::string();
@@ -122,8 +128,13 @@ public:
     uint32_t Count()
     {
         uint32_t n = U16();
-        if (n == 0xFFFF)
+        if (n == 0xFFFF) {
             n = U32();
+            if (n < 0xFFFF) {  // fits the 16-bit count the writer gives it
+                Fail();
+                return 0;
+            }
+        }
         if (m_ok && n > Left() / 2) {
             Fail();
             return 0;
@@ -148,9 +159,11 @@ public:
             m_classes[m_next++] = name;
         } else {
             uint32_t index;
-            if (tag == kBigObjectTag)
+            if (tag == kBigObjectTag) {
                 index = U32();
-            else
+                if ((index & ~kBigClassTag) < kBigObjectTag)  // the writer's short tag holds it
+                    return Fail(), false;
+            } else
                 index = (static_cast<uint32_t>(tag & kClassTag) << 16) | (tag & ~kClassTag);
             // A null or an object already read (a shared element) is not
             // what the writer makes of an owning list.

@@ -376,7 +376,7 @@ TEST(InkfoldParFile, SavingWhereNoFileCanBeMadeFails)
     RecordingReport report;
     CSeparationCore model;
     model.SetReport(&report);
-    std::string path = dir.File("no such folder\\x.par");
+    std::string path = dir.File("no such folder/x.par");
     EXPECT_EQ(model.SaveParFile(path.c_str()), 0);
     EXPECT_TRUE(report.opened.empty());
 }

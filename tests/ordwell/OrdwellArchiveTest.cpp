@@ -282,12 +282,25 @@ TEST(OrdwellArchive, HostileFieldsAreRefused)
              b[kText1] = 0xFF;
              b.insert(b.begin() + kText1 + 1, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
          }},
+        {"text length in 16 bits that fits in one byte", [&](auto& b) {
+             b[kText1] = 0xFF;
+             b.insert(b.begin() + kText1 + 1, {0x03, 0x00});
+         }},
+        {"text length in 32 bits that fits in 16", [&](auto& b) {
+             b[kText1] = 0xFF;
+             b.insert(b.begin() + kText1 + 1, {0xFF, 0xFF, 0x03, 0x00, 0x00, 0x00});
+         }},
         {"Unicode text marker", [&](auto& b) { b[kText1] = 0xFF; b.insert(b.begin() + kText1 + 1, {0xFE, 0xFF}); }},
         {"list count too large", [&](auto& b) { b[kCount] = 0x00; b[kCount + 1] = 0x70; }},
         {"32-bit list count", [&](auto& b) {
              b[kCount] = 0xFF;
              b[kCount + 1] = 0xFF;
              b.insert(b.begin() + kCount + 2, {0xFF, 0xFF, 0xFF, 0xFF});
+         }},
+        {"list count in 32 bits that fits in 16", [&](auto& b) {
+             b[kCount] = 0xFF;
+             b[kCount + 1] = 0xFF;
+             b.insert(b.begin() + kCount + 2, {0x02, 0x00, 0x00, 0x00});
          }},
         {"class name length", [&](auto& b) { b[kNameLength] = 0xFF; b[kNameLength + 1] = 0xFF; }},
         {"path length", [&](auto& b) { b[kPath] = 0xFD; }},
@@ -301,6 +314,12 @@ TEST(OrdwellArchive, HostileFieldsAreRefused)
              ASSERT_EQ(0x80, b[second + 1]);
              b[second] = 0x02;
              b[second + 1] = 0x00;
+         }},
+        {"class index in the long tag that the short one holds", [&](auto& b) {
+             size_t second = b.size() - 7;
+             b[second] = 0xFF;
+             b[second + 1] = 0x7F;
+             b.insert(b.begin() + second + 2, {0x01, 0x00, 0x00, 0x80});
          }},
         {"class index never seen", [&](auto& b) { b[b.size() - 7] = 0x05; }},
         {"bytes after the archive", [&](auto& b) { b.push_back(0); }},

@@ -17,10 +17,15 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    // The folder's Windows path, without a trailing backslash.
+    // The folder's Windows path (a host path where the plain cores' tests
+    // run on the host), without a trailing separator.
     const std::string& Path() const { return m_path; }
     // The path of a file inside the folder.
+#ifdef _WIN32
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
+#else
+    std::string File(const std::string& name) const { return m_path + "/" + name; }
+#endif
 
 private:
     std::string m_path;

@@ -34,7 +34,8 @@ bool IsValidCmykTable(const std::vector<uint8_t>& b)
         else if (tag == 257)
             height = value;
     }
-    return width > 0 && height > 0 && kHeaderSize + width * height * 4 <= b.size();
+    // Divided rather than multiplied: width * height * 4 can pass 64 bits.
+    return width > 0 && height > 0 && height <= (b.size() - kHeaderSize) / 4 / width;
 }
 
 bool IsValidTable(const std::string& name, const std::vector<uint8_t>& bytes)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <new>
 
+using rasterdock::PaletteColor;
 using rasterdock::Picture;
 
 namespace {
@@ -192,7 +193,12 @@ BOOL CImageIO::ReadHeader()
     m_nPlanes = picture.mode == RD_MODE_RGB ? 3 : picture.mode == RD_MODE_CMYK ? 4 : 1;
     m_nPaletteSize = int(std::min<size_t>(picture.palette.size(), 256));
     ZeroMemory(m_palette, sizeof(m_palette));
-    std::copy(picture.palette.begin(), picture.palette.begin() + m_nPaletteSize, m_palette);
+    for (int i = 0; i < m_nPaletteSize; ++i) {
+        const PaletteColor& color = picture.palette[size_t(i)];
+        m_palette[i].rgbBlue = color.blue;
+        m_palette[i].rgbGreen = color.green;
+        m_palette[i].rgbRed = color.red;
+    }
     return TRUE;
 }
 

@@ -3,7 +3,7 @@
 // block's DC term gives its mean. WIC reduces while decoding where its
 // decoder offers the transform; where it does not, this keeps a thumbnail
 // of a large JPEG from decoding the whole picture.
-#include "Raster.h"
+#include "RasterCore.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,17 +20,17 @@ struct HuffTable {
     bool defined = false;
     // Codes of up to kLookBits bits by their first bits: length (0: longer
     // code) and symbol.
-    BYTE lookLength[1 << kLookBits] = {};
-    BYTE lookSymbol[1 << kLookBits] = {};
+    std::uint8_t lookLength[1 << kLookBits] = {};
+    std::uint8_t lookSymbol[1 << kLookBits] = {};
     // For AC codes: when a code and the coefficient bits after it fit in
     // the first kLookBits bits, both lengths together (0: no such entry).
-    BYTE lookSkip[1 << kLookBits] = {};
+    std::uint8_t lookSkip[1 << kLookBits] = {};
     int maxCode[17] = {};  // -1: no code of that length
     int minCode[17] = {};
     int valueIndex[17] = {};
-    BYTE values[256] = {};
+    std::uint8_t values[256] = {};
 
-    bool Build(const BYTE* counts, const BYTE* symbols, int total)
+    bool Build(const std::uint8_t* counts, const std::uint8_t* symbols, int total)
     {
         std::memset(lookLength, 0, sizeof lookLength);
         std::memset(lookSkip, 0, sizeof lookSkip);
@@ -49,11 +49,11 @@ struct HuffTable {
                     const int first = code << (kLookBits - length);
                     const int last = (code + 1) << (kLookBits - length);
                     for (int j = first; j < last; ++j) {
-                        lookLength[j] = BYTE(length);
+                        lookLength[j] = std::uint8_t(length);
                         lookSymbol[j] = values[k];
                         const int magnitude = values[k] & 15;
                         if (magnitude != 0 && length + magnitude <= kLookBits)
-                            lookSkip[j] = BYTE(length + magnitude);
+                            lookSkip[j] = std::uint8_t(length + magnitude);
                     }
                 }
             }
@@ -69,7 +69,7 @@ struct HuffTable {
 // damaged data), never a read past the end.
 class BitReader {
 public:
-    BitReader(const BYTE* begin, const BYTE* end) : m_p(begin), m_end(end) {}
+    BitReader(const std::uint8_t* begin, const std::uint8_t* end) : m_p(begin), m_end(end) {}
 
     bool Failed() const { return m_failed; }
 
@@ -157,8 +157,8 @@ private:
         }
     }
 
-    const BYTE* m_p;
-    const BYTE* m_end;
+    const std::uint8_t* m_p;
+    const std::uint8_t* m_end;
     std::uint64_t m_acc = 0;
     int m_bits = 0;
     int m_padBits = 0;  // the zero bits fed past a marker or the end, at the tail
@@ -180,13 +180,13 @@ struct Component {
     std::vector<int> dc;  // dequantised DC term of each block
 };
 
-int Word(const BYTE* p) { return (p[0] << 8) | p[1]; }
+int Word(const std::uint8_t* p) { return (p[0] << 8) | p[1]; }
 
 }  // namespace
 
-bool JpegReadHeader(const BYTE* data, size_t size, Picture& picture)
+bool JpegReadHeader(const std::uint8_t* data, size_t size, Picture& picture)
 {
-    if (data == NULL || size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+    if (data == nullptr || size < 4 || data[0] != 0xFF || data[1] != 0xD8)
         return false;
     double xres = 0.0;
     double yres = 0.0;
@@ -205,7 +205,7 @@ bool JpegReadHeader(const BYTE* data, size_t size, Picture& picture)
         const size_t length = size_t(Word(data + pos + 2));
         if (length < 2 || pos + 2 + length > size)
             return false;
-        const BYTE* segment = data + pos + 4;
+        const std::uint8_t* segment = data + pos + 4;
         const size_t payload = length - 2;
         if (marker == 0xE0 && payload >= 12 && std::memcmp(segment, "JFIF\0", 5) == 0) {
             const int units = segment[7];
@@ -255,9 +255,9 @@ bool JpegReadHeader(const BYTE* data, size_t size, Picture& picture)
     return false;
 }
 
-bool JpegDcReduce(const BYTE* data, size_t size, Picture& picture)
+bool JpegDcReduce(const std::uint8_t* data, size_t size, Picture& picture)
 {
-    if (data == NULL || size < 4 || data[0] != 0xFF || data[1] != 0xD8)
+    if (data == nullptr || size < 4 || data[0] != 0xFF || data[1] != 0xD8)
         return false;
     try {
         HuffTable dcTables[4];
@@ -283,7 +283,7 @@ bool JpegDcReduce(const BYTE* data, size_t size, Picture& picture)
             const size_t length = size_t(Word(data + pos + 2));
             if (length < 2 || pos + 2 + length > size)
                 return false;
-            const BYTE* segment = data + pos + 4;
+            const std::uint8_t* segment = data + pos + 4;
             const size_t payload = length - 2;
             if (marker == 0xC0 || marker == 0xC1) {
                 if (payload < 6 || segment[0] != 8)
@@ -462,21 +462,21 @@ bool JpegDcReduce(const BYTE* data, size_t size, Picture& picture)
             const int value = ((c.dc[size_t(gy) * c.gridWidth + gx] + 4) >> 3) + 128;
             return std::min(255, std::max(0, value));
         };
-        auto clamp = [](double value) { return BYTE(std::min(255.0, std::max(0.0, value + 0.5))); };
+        auto clamp = [](double value) { return std::uint8_t(std::min(255.0, std::max(0.0, value + 0.5))); };
         for (int y = 0; y < outHeight; ++y) {
             for (int x = 0; x < outWidth; ++x) {
-                BYTE* out = &picture.samples[(size_t(y) * outWidth + x) * picture.channels];
+                std::uint8_t* out = &picture.samples[(size_t(y) * outWidth + x) * picture.channels];
                 if (grey) {
-                    out[0] = BYTE(sample(components[0], x, y));
+                    out[0] = std::uint8_t(sample(components[0], x, y));
                     continue;
                 }
                 const int a = sample(components[0], x, y);
                 const int b = sample(components[1], x, y);
                 const int c = sample(components[2], x, y);
                 if (adobeTransform == 0) {  // stored as R, G, B
-                    out[0] = BYTE(c);
-                    out[1] = BYTE(b);
-                    out[2] = BYTE(a);
+                    out[0] = std::uint8_t(c);
+                    out[1] = std::uint8_t(b);
+                    out[2] = std::uint8_t(a);
                 } else {
                     out[0] = clamp(a + 1.772 * (b - 128));
                     out[1] = clamp(a - 0.344136 * (b - 128) - 0.714136 * (c - 128));

@@ -1,12 +1,10 @@
 // The byte core of the IPTC reader and writer, over fixtures made here.
+#include "GuardedBytes.h"
 #include "IptcFixtures.h"
 #include "IptcParser.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <ostream>
 #include <random>
 #include <string>
@@ -222,39 +220,6 @@ TEST(IptcParser, ReplacementRefusesWhatItCannotWriteSoundly)
         EXPECT_TRUE(out.empty()) << c.name;
     }
 }
-
-// A copy of the bytes that ends where a page that may not be read begins:
-// a read past the end stops the test program.
-class GuardedBytes {
-public:
-    explicit GuardedBytes(const std::string& bytes)
-    {
-        SYSTEM_INFO info;
-        ::GetSystemInfo(&info);
-        m_page = info.dwPageSize;
-        m_readable = ((bytes.size() + m_page - 1) / m_page) * m_page;
-        m_base = static_cast<std::uint8_t*>(
-            ::VirtualAlloc(nullptr, m_readable + m_page, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
-        DWORD old = 0;
-        ::VirtualProtect(m_base + m_readable, m_page, PAGE_NOACCESS, &old);
-        m_data = m_base + m_readable - bytes.size();
-        if (!bytes.empty())
-            std::memcpy(m_data, bytes.data(), bytes.size());
-        m_size = bytes.size();
-    }
-    ~GuardedBytes() { ::VirtualFree(m_base, 0, MEM_RELEASE); }
-    GuardedBytes(const GuardedBytes&) = delete;
-    GuardedBytes& operator=(const GuardedBytes&) = delete;
-
-    iptc::Buffer Buffer() const { return iptc::Buffer(m_data, m_size); }
-
-private:
-    std::uint8_t* m_base = nullptr;
-    std::uint8_t* m_data = nullptr;
-    size_t m_size = 0;
-    size_t m_page = 0;
-    size_t m_readable = 0;
-};
 
 TEST(IptcParser, DamagedFilesNeverLeadTheReaderOrWriterOutsideTheirBytes)
 {

@@ -1,6 +1,7 @@
 #include "Convert.h"
 
 #include "CvtTable.h"
+#include "CvtTableFixture.h"
 #include "GuiDriver.h"
 #include "TempDir.h"
 
@@ -9,43 +10,10 @@
 #include <string>
 #include <vector>
 
+using namespace cvtfixture;
 using testsupport::Gui;
 
 namespace {
-
-void Put16(std::vector<uint8_t>& b, size_t at, uint32_t v)
-{
-    b[at] = static_cast<uint8_t>(v);
-    b[at + 1] = static_cast<uint8_t>(v >> 8);
-}
-void Put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
-{
-    Put16(b, at, v & 0xFFFF);
-    Put16(b, at + 2, v >> 16);
-}
-
-// The CMYK table as the separation dialog writes it: the 212-byte header
-// with its IFD at 50, then w x h pixels of four bytes.
-std::vector<uint8_t> CmykTable(uint32_t w, uint32_t h)
-{
-    std::vector<uint8_t> b(212 + w * h * 4, 0);
-    b[0] = b[1] = 'I';
-    Put16(b, 2, 42);
-    Put32(b, 4, 50);
-    Put16(b, 50, 13);
-    const uint32_t entries[][4] = {{254, 4, 1, 0}, {256, 4, 1, w}, {257, 4, 1, h}, {258, 3, 4, 8},
-                                   {259, 3, 1, 1}, {262, 3, 1, 5}, {273, 4, 4, 16}, {277, 3, 1, 4},
-                                   {278, 4, 1, h}, {279, 4, 4, 0}, {282, 5, 1, 32}, {283, 5, 1, 40},
-                                   {284, 3, 1, 2}};
-    for (int i = 0; i < 13; i++) {
-        size_t at = 52 + i * 12;
-        Put16(b, at, entries[i][0]);
-        Put16(b, at + 2, entries[i][1]);
-        Put32(b, at + 4, entries[i][2]);
-        Put32(b, at + 8, entries[i][3]);
-    }
-    return b;
-}
 
 std::string Bytes(const std::vector<uint8_t>& b) { return std::string(b.begin(), b.end()); }
 
@@ -61,26 +29,6 @@ int LoadBoth(const char* folder, const char* program, int* pCount)
 }
 
 }  // namespace
-
-TEST(ConvertLibrary, CmykTableLayoutIsChecked)
-{
-    EXPECT_TRUE(convert::IsValidCmykTable(CmykTable(3, 2)));
-    std::vector<uint8_t> cut = CmykTable(3, 2);
-    cut.pop_back();
-    EXPECT_FALSE(convert::IsValidCmykTable(cut));
-    std::vector<uint8_t> motorola = CmykTable(3, 2);
-    motorola[0] = motorola[1] = 'M';
-    EXPECT_FALSE(convert::IsValidCmykTable(motorola));
-    std::vector<uint8_t> farIfd = CmykTable(3, 2);
-    Put32(farIfd, 4, 0xFFFFFFF0);
-    EXPECT_FALSE(convert::IsValidCmykTable(farIfd));
-    std::vector<uint8_t> manyEntries = CmykTable(3, 2);
-    Put16(manyEntries, 50, 0xFFFF);
-    EXPECT_FALSE(convert::IsValidCmykTable(manyEntries));
-    std::vector<uint8_t> huge = CmykTable(3, 2);
-    Put32(huge, 52 + 12 + 8, 0xFFFFFFFF);
-    EXPECT_FALSE(convert::IsValidCmykTable(huge));
-}
 
 TEST(ConvertLibrary, TablesFromTheFolderOrBuiltIn)
 {

@@ -1,0 +1,17 @@
+// The raw reader over any bytes, header alone and with the pixels: a
+// picture it accepts is whole, and a thumbnail can be made of it.
+#include "PictureChecks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    rasterdock::Picture header;
+    const bool headerRead = rasterdock::RawRead(data, size, false, header);
+    if (headerRead)
+        CheckAndShrink(header, false);
+    rasterdock::Picture picture;
+    if (rasterdock::RawRead(data, size, true, picture) != headerRead)
+        std::abort();
+    if (headerRead)
+        CheckAndShrink(picture, true);
+    return 0;
+}
