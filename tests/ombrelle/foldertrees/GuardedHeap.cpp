@@ -5,8 +5,12 @@
 // after it was deleted then ends the test with an access violation instead
 // of reading or writing whatever took its place. Smaller blocks, and blocks
 // this program's code did not allocate, go to the C run-time as usual.
+// A window procedure runs from a system callback, which ignores an
+// exception raised inside it: a fault on a freed block ends the program
+// from a vectored handler before that.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <new>
 
@@ -59,6 +63,22 @@ void Release(void* p)
     BYTE* block = static_cast<BYTE*>(p) - kHeaderSize;
     ::VirtualFree(block, *reinterpret_cast<SIZE_T*>(block), MEM_DECOMMIT);
 }
+
+LONG CALLBACK EndOnFreedBlock(EXCEPTION_POINTERS* pInfo)
+{
+    const EXCEPTION_RECORD* pRecord = pInfo->ExceptionRecord;
+    if (pRecord->ExceptionCode != EXCEPTION_ACCESS_VIOLATION || pRecord->NumberParameters < 2 ||
+        !IsGuarded(reinterpret_cast<const void*>(pRecord->ExceptionInformation[1])))
+        return EXCEPTION_CONTINUE_SEARCH;
+    std::fprintf(stderr, "A freed block at %p was %s at %p\n",
+                 reinterpret_cast<void*>(pRecord->ExceptionInformation[1]),
+                 pRecord->ExceptionInformation[0] != 0 ? "written" : "read", pRecord->ExceptionAddress);
+    std::fflush(stderr);
+    ::TerminateProcess(::GetCurrentProcess(), pRecord->ExceptionCode);
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+[[maybe_unused]] const PVOID g_handler = ::AddVectoredExceptionHandler(1, EndOnFreedBlock);
 
 void* AllocateOrThrow(size_t size)
 {
