@@ -174,8 +174,11 @@ void CInputTreeFormView::OnInitialUpdate()
         }
     }
     m_tree.SetRoot(NULL, 0);
+    // Selecting lists the folder, which lets messages through: the window
+    // may close meanwhile.
+    std::shared_ptr<bool> spAlive = m_tree.GetAliveToken();
     m_tree.SelectItem(m_tree.GetSelectItem());
-    if (bRemembered)
+    if (bRemembered && *spAlive)
         m_tree.SetCurrentPath(path);
 }
 

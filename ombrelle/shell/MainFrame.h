@@ -6,6 +6,7 @@
 #include "afxext.h"
 #include "afxcmn.h"
 
+#include "AliveFlag.h"
 #include "Lectorix.h"
 #include "AutoScanDlg.h"
 #include "VisualFramework.h"
@@ -35,6 +36,8 @@ public:
     void SelectFolderInTree(LPCTSTR lpszFolder);
     // Scans the thumbnail list's folder again and shows the current picture anew.
     void RefreshThumbnailItem();
+    // False once the frame has died: listing a folder lets messages through.
+    std::shared_ptr<bool> GetAliveToken() const { return m_alive.GetToken(); }
     // The current document's server log-in (nForce 1: ask the server again);
     // FALSE without a document.
     BOOL EnsureServerLogin(int nForce);
@@ -62,6 +65,7 @@ protected:
     CImageList m_imageList;
     CImageList m_hotImageList;
     int m_nButtonCount;
+    CAliveFlag m_alive;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

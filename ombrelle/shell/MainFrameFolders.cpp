@@ -23,18 +23,22 @@ void CMainFrame::SelectFolderInTree(LPCTSTR lpszFolder)
         return;
     CProgressFolderTree& tree = pTreeView->m_tree;
     tree.SetSelectPath(lpszFolder);
+    // The tree holds the folder before it is listed: the listing lets
+    // messages through, and the scanner's listing message that follows this
+    // one lists the tree's folder. Nothing is touched after the listing,
+    // since the window may close meanwhile.
     // A fill that met the folder gave the tree its item: selecting it lists
     // the folder. Otherwise the caret stays and the pane is told directly.
     HTREEITEM hFolder = tree.GetSelectItem();
     if (hFolder != NULL && hFolder != tree.GetSelectedItem()) {
-        tree.SelectItem(hFolder);
         tree.SetCurrentPath(lpszFolder);
+        tree.SelectItem(hFolder);
         return;
     }
     CPicThumnailFormView* pThumbnails = GetThumbnailView();
     if (pThumbnails != NULL && pThumbnails->m_list.GetSafeHwnd() != NULL) {
         pThumbnails->SetDlgItemText(IDC_THUMB_FOLDER, lpszFolder);
-        pThumbnails->m_list.ShowFolder(lpszFolder, TRUE);
         tree.m_strCurrentFolder = lpszFolder;
+        pThumbnails->m_list.ShowFolder(lpszFolder, TRUE);
     }
 }

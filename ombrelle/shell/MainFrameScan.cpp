@@ -11,7 +11,11 @@ LRESULT CMainFrame::OnScannedFile(WPARAM wParam, LPARAM)
     int nSlash = strFolder.ReverseFind('\\');
     if (nSlash >= 0)
         strFolder = strFolder.Left(nSlash);
+    // Listing the folder lets messages through: the window may close meanwhile.
+    std::shared_ptr<bool> spAlive = GetAliveToken();
     SelectFolderInTree(strFolder);
+    if (!*spAlive)
+        return 0;
 
     // Only a run that is going counts down again; a file that arrives after
     // the dialog was stopped or closed starts nothing.

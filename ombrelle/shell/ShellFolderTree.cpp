@@ -424,12 +424,18 @@ void CShellFolderTree::ListFolder(const CString& strPath)
     if (pPane == NULL || pPane->m_list.GetSafeHwnd() == NULL)
         return;
     pPane->SetDlgItemText(IDC_THUMB_FOLDER, strPath);
+    pPane->m_strShown = "  ";
+    // Before the list is filled: the fill lets messages through, and the
+    // main frame's listing message lists the folder the tree holds. Nothing
+    // is touched afterwards, since the window may close meanwhile.
+    m_strCurrentFolder = strPath;
     if (strPath.IsEmpty()) {
-        pPane->m_list.DeleteAllItems();
+        // A virtual folder: nothing of the folder before may come back with
+        // a later refresh under the empty label.
+        pPane->m_list.ShowNoFolder();
         if (pView != NULL)
             pView->ClearCurrentPicture();
+    } else {
+        pPane->m_list.ShowFolder(strPath, TRUE);
     }
-    pPane->m_list.ShowFolder(strPath, TRUE);
-    pPane->m_strShown = "  ";
-    m_strCurrentFolder = strPath;
 }

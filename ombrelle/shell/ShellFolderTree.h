@@ -4,6 +4,7 @@
 // selected folder is listed in the thumbnail pane.
 #pragma once
 
+#include "AliveFlag.h"
 #include "AsyncTreeCtrl.h"
 
 #include <shlobj.h>
@@ -35,6 +36,10 @@ public:
     // The folder last listed; the main frame reads it directly.
     CString m_strCurrentFolder;
 
+    // False once the tree has died: selecting a folder lists it, which lets
+    // messages through.
+    std::shared_ptr<bool> GetAliveToken() const { return m_alive.GetToken(); }
+
 protected:
     virtual BOOL PopulateItem(HTREEITEM hItem);
     virtual void PreSubclassWindow();
@@ -55,6 +60,7 @@ protected:
     HTREEITEM m_hSelectItem;
     CString m_strSelectPath;
     CString m_strItemText;  // text of the item being inserted
+    CAliveFlag m_alive;
 
     afx_msg void OnDeleteItem(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);

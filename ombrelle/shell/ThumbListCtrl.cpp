@@ -9,6 +9,7 @@
 #include "IconSpacingDlg.h"
 #include "OmbrelleDoc.h"
 #include "Rasterdock.h"
+#include "ReducedCopy.h"
 #include "resource.h"
 
 namespace {
@@ -42,12 +43,10 @@ UINT PlaceholderOfMode(int nMode)
     }
 }
 
+// The last byte of a folder name can be a GBK trail byte that equals a backslash.
 CString JoinPath(const CString& strFolder, const CString& strName)
 {
-    CString strPath = strFolder;
-    if (strPath.IsEmpty() || strPath[strPath.GetLength() - 1] != '\\')
-        strPath += '\\';
-    return strPath + strName;
+    return WithoutTrailingBackslash(strFolder) + '\\' + strName;
 }
 
 CString ExtensionOf(const CString& strName)
@@ -287,7 +286,7 @@ END_MESSAGE_MAP()
 
 CThumbListCtrl::CThumbListCtrl()
     : m_bImageListBuilt(FALSE), m_pDoc(NULL), m_bFirstFill(TRUE), m_bSkipThumbnails(TRUE), m_bFolderMissing(FALSE),
-      m_bUnreadable(FALSE), m_bInitialised(FALSE), m_nChanges(0), m_nFills(0), m_spAlive(std::make_shared<bool>(true))
+      m_bUnreadable(FALSE), m_bInitialised(FALSE), m_nChanges(0), m_nFills(0)
 {
     m_items.SetSize(0, 10);
     CWinApp* pApp = AfxGetApp();
@@ -307,11 +306,7 @@ CThumbListCtrl::CThumbListCtrl()
     m_sizeSysSpacing = CSize(0, 0);
 }
 
-CThumbListCtrl::~CThumbListCtrl()
-{
-    *m_spAlive = false;
-    DeleteAllRecords();
-}
+CThumbListCtrl::~CThumbListCtrl() { DeleteAllRecords(); }
 
 ThumbItem* CThumbListCtrl::GetThumbItem(int nIndex) const
 {
@@ -397,16 +392,28 @@ void CThumbListCtrl::ShowFolder(LPCTSTR lpszFolder, BOOL bForce)
         return;
     BuildImageList();
     if (bForce || strFolder.Compare(m_strFolder) != 0) {
-        if (m_bImageListBuilt) {
-            for (int i = m_imageList.GetImageCount() - 1; i >= 1; --i)
-                m_imageList.Remove(i);
-        }
-        DeleteAllRecords();
+        DeleteThumbnails();
         m_strFolder = strFolder;
     }
     CString strPrevious;
     if (ChangeToFolder(strPrevious))
         FillFromFolder();
+}
+
+void CThumbListCtrl::ShowNoFolder()
+{
+    m_bUnreadable = FALSE;
+    DeleteThumbnails();
+    m_strFolder.Empty();
+}
+
+void CThumbListCtrl::DeleteThumbnails()
+{
+    if (m_bImageListBuilt) {
+        for (int i = m_imageList.GetImageCount() - 1; i >= 1; --i)
+            m_imageList.Remove(i);
+    }
+    DeleteAllRecords();
 }
 
 void CThumbListCtrl::Refresh()
@@ -502,7 +509,7 @@ void CThumbListCtrl::ShowThumbnailItem(ThumbItem* pItem, int nIndex)
 
 void CThumbListCtrl::MakeThumbnails()
 {
-    std::shared_ptr<bool> spAlive = m_spAlive;
+    std::shared_ptr<bool> spAlive = GetAliveToken();
     const unsigned nFill = m_nFills;
     unsigned nChanges = m_nChanges;
     for (int i = 0; i < GetThumbCount(); ++i) {
@@ -542,7 +549,7 @@ void CThumbListCtrl::MakeThumbnails()
 
 BOOL CThumbListCtrl::LetMessagesThrough()
 {
-    std::shared_ptr<bool> spAlive = m_spAlive;
+    std::shared_ptr<bool> spAlive = GetAliveToken();
     MSG msg;
     while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) {
         if (msg.message == WM_QUIT)

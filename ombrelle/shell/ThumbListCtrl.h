@@ -7,6 +7,8 @@
 #include "afxcmn.h"
 #include "afxtempl.h"
 
+#include "AliveFlag.h"
+
 #include <memory>
 
 class COmbrelleDoc;
@@ -59,6 +61,8 @@ public:
 
     // Lists a folder; with bForce, or for another folder, from scratch.
     void ShowFolder(LPCTSTR lpszFolder, BOOL bForce);
+    // Empties the list and forgets its folder: a virtual folder has no files.
+    void ShowNoFolder();
     // Scans the current folder again.
     void Refresh();
     // The scan itself; the current directory is the folder.
@@ -73,7 +77,7 @@ public:
     // False once the control has died. Thumbnails are made while messages go
     // through, so a caller of ShowFolder or Refresh that goes on afterwards
     // holds this first and checks it on return.
-    std::shared_ptr<bool> GetAliveToken() const { return m_spAlive; }
+    std::shared_ptr<bool> GetAliveToken() const { return m_alive.GetToken(); }
 
     // LVM_SETICONSPACING with the spacing in use.
     void ApplySpacing();
@@ -109,6 +113,8 @@ public:
 protected:
     void DeleteRecord(int nIndex);
     void DeleteAllRecords();
+    // Every record and item, and every image but the placeholder.
+    void DeleteThumbnails();
     void SetItemFromRecord(int nIndex);
     void SwapRecords(int nFirst, int nSecond);
     void MakeThumbnails();
@@ -123,8 +129,8 @@ protected:
     // that let messages through notices what happened meanwhile.
     unsigned m_nChanges;
     unsigned m_nFills;
-    // Cleared when the control dies; fills running below it hold a copy.
-    std::shared_ptr<bool> m_spAlive;
+    // Cleared when the control dies; fills running below it hold a token.
+    CAliveFlag m_alive;
 
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnDestroy();

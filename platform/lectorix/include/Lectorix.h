@@ -46,7 +46,8 @@
 //   does not matter). A BMP is written by the source itself (file transfer)
 //   when it offers that; every other picture comes as a native transfer (a
 //   DIB) and is written through WIC, 24-bit colour, with the picture's
-//   resolution in the file.
+//   resolution in the file. A DIB whose global block is smaller than its
+//   header says it is, or whose header GDI does not read, is not written.
 // - After a picture has been written, the owner window gets WM_USER+0
 //   (wParam: the address of the file's zero-terminated path, lParam 0) and
 //   then WM_USER+1000 (both parameters 0), both posted. The path lives in

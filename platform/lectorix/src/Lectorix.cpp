@@ -2,12 +2,12 @@
 // manager (the values it chooses are in Lectorix.h).
 #include "Lectorix.h"
 
+#include "DibPicture.h"
 #include "TwainProtocol.h"
 
 #include <wincodec.h>
 
 #include <stddef.h>
-#include <stdlib.h>
 #include <string.h>
 
 #include <vector>
@@ -39,108 +39,6 @@ Format FormatOf(const char* path)
             return entry.format;
     }
     return kNoFormat;
-}
-
-template <typename T>
-void Release(T*& p)
-{
-    if (p != NULL) {
-        p->Release();
-        p = NULL;
-    }
-}
-
-// Writes a packed DIB (header, colour table, bits; any depth GDI reads) as a
-// 24-bit picture in the given container format.
-bool WriteDib(const BITMAPINFO* dib, const char* path, REFGUID container, double xDpi, double yDpi)
-{
-    const BITMAPINFOHEADER& header = dib->bmiHeader;
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biWidth <= 0 || header.biHeight == 0)
-        return false;
-    DWORD colours = header.biClrUsed;
-    if (colours == 0 && header.biBitCount <= 8)
-        colours = 1u << header.biBitCount;
-    const BYTE* bits = reinterpret_cast<const BYTE*>(dib) + header.biSize + colours * sizeof(RGBQUAD) +
-                       (header.biCompression == BI_BITFIELDS ? 3 * sizeof(DWORD) : 0);
-    int width = header.biWidth;
-    int height = abs(header.biHeight);
-
-    // Top-down 24-bit rows, as WIC takes them.
-    BITMAPINFO target = {};
-    target.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    target.bmiHeader.biWidth = width;
-    target.bmiHeader.biHeight = -height;
-    target.bmiHeader.biPlanes = 1;
-    target.bmiHeader.biBitCount = 24;
-    target.bmiHeader.biCompression = BI_RGB;
-    void* pixels = NULL;
-    HBITMAP section = ::CreateDIBSection(NULL, &target, DIB_RGB_COLORS, &pixels, NULL, 0);
-    if (section == NULL)
-        return false;
-    HDC dc = ::GetDC(NULL);
-    int rows = ::SetDIBits(dc, section, 0, height, bits, dib, DIB_RGB_COLORS);
-    ::ReleaseDC(NULL, dc);
-    ::GdiFlush();
-    UINT stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
-
-    wchar_t widePath[MAX_PATH];
-    bool written = false;
-    if (rows == height && ::MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH) > 0) {
-        HRESULT comInit = ::CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
-        IWICImagingFactory* factory = NULL;
-        IWICBitmap* bitmap = NULL;
-        IWICStream* stream = NULL;
-        IWICBitmapEncoder* encoder = NULL;
-        IWICBitmapFrameEncode* frame = NULL;
-        IPropertyBag2* options = NULL;
-        HRESULT hr = ::CoCreateInstance(CLSID_WICImagingFactory, NULL, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
-                                        reinterpret_cast<void**>(&factory));
-        if (SUCCEEDED(hr))
-            hr = factory->CreateBitmapFromMemory(width, height, GUID_WICPixelFormat24bppBGR, stride, stride * height,
-                                                 static_cast<BYTE*>(pixels), &bitmap);
-        if (SUCCEEDED(hr))
-            hr = factory->CreateStream(&stream);
-        bool created = false;
-        if (SUCCEEDED(hr)) {
-            hr = stream->InitializeFromFilename(widePath, GENERIC_WRITE);
-            created = SUCCEEDED(hr);
-        }
-        if (SUCCEEDED(hr))
-            hr = factory->CreateEncoder(container, NULL, &encoder);
-        if (SUCCEEDED(hr))
-            hr = encoder->Initialize(stream, WICBitmapEncoderNoCache);
-        if (SUCCEEDED(hr))
-            hr = encoder->CreateNewFrame(&frame, &options);
-        if (SUCCEEDED(hr))
-            hr = frame->Initialize(options);
-        if (SUCCEEDED(hr))
-            hr = frame->SetSize(width, height);
-        if (SUCCEEDED(hr))
-            hr = frame->SetResolution(xDpi, yDpi);
-        WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-        if (SUCCEEDED(hr))
-            hr = frame->SetPixelFormat(&format);
-        if (SUCCEEDED(hr))
-            hr = frame->WriteSource(bitmap, NULL);
-        if (SUCCEEDED(hr))
-            hr = frame->Commit();
-        if (SUCCEEDED(hr))
-            hr = encoder->Commit();
-        Release(options);
-        Release(frame);
-        Release(encoder);
-        Release(stream);
-        Release(bitmap);
-        Release(factory);
-        if (comInit == S_OK || comInit == S_FALSE)
-            ::CoUninitialize();
-        written = SUCCEEDED(hr);
-        // No half-written picture is left behind.
-        if (!written && created)
-            ::DeleteFileW(widePath);
-    }
-    ::DeleteObject(section);
-    return written;
 }
 
 const GUID& ContainerOf(int format)
@@ -473,7 +371,7 @@ void TWScanner::TransferPicture()
                     xDpi = dib->bmiHeader.biXPelsPerMeter * 0.0254;
                     yDpi = dib->bmiHeader.biYPelsPerMeter * 0.0254;
                 }
-                written = WriteDib(dib, m_szAcquirePath, ContainerOf(m_nFormat), xDpi, yDpi);
+                written = WriteDib(dib, ::GlobalSize(handle), m_szAcquirePath, ContainerOf(m_nFormat), xDpi, yDpi);
                 ::GlobalUnlock(handle);
             }
         }

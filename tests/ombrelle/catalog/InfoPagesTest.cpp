@@ -2,20 +2,15 @@
 // the client's document, as the thumbnail pane fills and clears them.
 #include "FileInfoFormView.h"
 #include "IPTCInfoFormView.h"
-#include "IptcFixtures.h"
-#include "IptcRecord.h"
 #include "OmbrelleDoc.h"
 #include "resource.h"
 
-#include "TempDir.h"
 #include "WindowText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-using namespace fixtures;
 
 namespace {
 
@@ -105,7 +100,6 @@ protected:
     CFrameWnd* m_pFrame = nullptr;
     CIPTCInfoFormView* m_pIptc = nullptr;
     CFileInfoFormView* m_pFileInfo = nullptr;
-    testsupport::TempDir m_dir;
 };
 
 struct IptcEdit {
@@ -113,7 +107,7 @@ struct IptcEdit {
     const char* text;
 };
 
-// What each edit shows of the fixture below.
+// A text for each edit of the IPTC page.
 const IptcEdit kIptcEdits[] = {
     {IDC_IPTC_CAPTION, "西湖的船"},   {IDC_IPTC_HEADLINE, "headline"},  {IDC_IPTC_CATEGORY, "cat"},
     {IDC_IPTC_ENVE_NUMBER, "1234"},   {IDC_IPTC_ENVE_PRIORITY, "5"},    {IDC_IPTC_LANGUAGE, "zh"},
@@ -121,44 +115,6 @@ const IptcEdit kIptcEdits[] = {
     {IDC_IPTC_OBJECT_NAME, "object"}, {IDC_IPTC_ORIGINAL, "otr"},       {IDC_IPTC_CITY, "杭州"},
     {IDC_IPTC_COUNTRY, "中国"},
 };
-
-TEST_F(InfoPagesTest, IptcPageShowsTheRecordsTextsAndClearsThem)
-{
-    for (const IptcEdit& edit : kIptcEdits)
-        EXPECT_EQ(Text(m_pIptc, edit.id), "") << edit.id;
-
-    std::string path = m_dir.File("picture.jpg");
-    ASSERT_TRUE(testsupport::WriteFileBytes(
-        path, JpegWithDatasets(Dataset(1, 5, "destination") + Dataset(1, 30, "service") + Dataset(1, 40, "1234") +
-                               Dataset(1, 50, "product") + Dataset(1, 60, "5") + Dataset(2, 5, "object") +
-                               Dataset(2, 15, "cat") + Dataset(2, 90, "杭州") + Dataset(2, 101, "中国") +
-                               Dataset(2, 103, "otr") + Dataset(2, 105, "headline") + Dataset(2, 120, "西湖的船") +
-                               Dataset(2, 135, "zh") + Dataset(2, 80, "by") + Dataset(2, 25, "kw"))));
-    CIptcRecord record;
-    ASSERT_TRUE(record.ReadFromJpeg(path.c_str()));
-
-    // As the thumbnail pane copies them.
-    m_pIptc->m_strDescription = record.m_strCaption;
-    m_pIptc->m_strHeadLine = record.m_strHeadline;
-    m_pIptc->m_strCategory = record.m_strCategory;
-    m_pIptc->m_strEnveNumber = record.m_strEnvelopeNumber;
-    m_pIptc->m_strEnvePriority = record.m_strEnvelopePriority;
-    m_pIptc->m_strLanguageID = record.m_strLanguage;
-    m_pIptc->m_strProductID = record.m_strProductId;
-    m_pIptc->m_strServiceID = record.m_strServiceId;
-    m_pIptc->m_strDestination = record.m_strDestination;
-    m_pIptc->m_strObjName = record.m_strObjectName;
-    m_pIptc->m_strOriginalTX = record.m_strOriginalTransmission;
-    m_pIptc->m_strCity = record.m_strCity;
-    m_pIptc->m_strCountry = record.m_strCountry;
-    m_pIptc->ShowFields();
-    for (const IptcEdit& edit : kIptcEdits)
-        EXPECT_EQ(Text(m_pIptc, edit.id), edit.text) << edit.id;
-
-    m_pIptc->ClearFields();
-    for (const IptcEdit& edit : kIptcEdits)
-        EXPECT_EQ(Text(m_pIptc, edit.id), "") << edit.id;
-}
 
 TEST_F(InfoPagesTest, LeavingTheIptcPageStoresItsEditsInTheDocument)
 {

@@ -38,14 +38,20 @@ std::string Text(CWnd* pWnd, int nId)
     return std::string(text);
 }
 
+struct IptcDataset {
+    int record;
+    int number;
+    std::string value;
+};
+
 // A JPEG with an IPTC block: JFIF header, then an APP13 "Photoshop 3.0"
-// segment with one 8BIM resource of record-2 datasets, then the picture.
-std::string WithIptc(const std::string& jpeg, const std::vector<std::pair<int, std::string>>& datasets)
+// segment with one 8BIM resource of the datasets, then the picture.
+std::string WithIptc(const std::string& jpeg, const std::vector<IptcDataset>& datasets)
 {
     std::string data;
-    for (const auto& [number, value] : datasets) {
+    for (const auto& [record, number, value] : datasets) {
         data += '\x1C';
-        data += '\x02';
+        data += static_cast<char>(record);
         data += static_cast<char>(number);
         data += static_cast<char>(value.size() >> 8);
         data += static_cast<char>(value.size() & 0xFF);
@@ -208,7 +214,7 @@ TEST_F(ThumbPaneTest, SelectingOneThumbnailFillsThePagesAndTheDocumentAndASecond
     std::string jpeg = testsupport::ReadFileBytes(dir.File("second.jpg"));
     ASSERT_TRUE(testsupport::WriteFileBytes(
         dir.File("second.jpg"),
-        WithIptc(jpeg, {{120, "A caption"}, {105, "Head"}, {15, "CAT"}, {90, "Lyon"}, {101, "France"}})));
+        WithIptc(jpeg, {{2, 120, "A caption"}, {2, 105, "Head"}, {2, 15, "CAT"}, {2, 90, "Lyon"}, {2, 101, "France"}})));
 
     CPicThumnailFormView* pPane = Start(dir.Path());
     ASSERT_NE(pPane, nullptr);
@@ -273,6 +279,118 @@ TEST_F(ThumbPaneTest, SelectingOneThumbnailFillsThePagesAndTheDocumentAndASecond
     EXPECT_EQ(pPane->m_list.GetSelectedCount(), 0u);
     EXPECT_EQ(Text(pInfo, IDC_FILEINFO_NAME), "");
     EXPECT_FALSE(pPane->m_btnStore.IsWindowEnabled());
+}
+
+// Every IPTC field of a picture, by record and dataset, and the edit of
+// the IPTC page that shows it.
+struct IptcField {
+    IptcDataset dataset;
+    int edit;
+};
+const IptcField kIptcFields[] = {
+    {{2, 120, "西湖的船"}, IDC_IPTC_CAPTION},        {{2, 105, "headline"}, IDC_IPTC_HEADLINE},
+    {{2, 15, "cat"}, IDC_IPTC_CATEGORY},             {{1, 40, "1234"}, IDC_IPTC_ENVE_NUMBER},
+    {{1, 60, "5"}, IDC_IPTC_ENVE_PRIORITY},          {{2, 135, "zh"}, IDC_IPTC_LANGUAGE},
+    {{1, 50, "product"}, IDC_IPTC_PRODUCT},          {{1, 30, "service"}, IDC_IPTC_SERVICE},
+    {{1, 5, "destination"}, IDC_IPTC_DESTINATION},   {{2, 5, "object"}, IDC_IPTC_OBJECT_NAME},
+    {{2, 103, "otr"}, IDC_IPTC_ORIGINAL},            {{2, 90, "杭州"}, IDC_IPTC_CITY},
+    {{2, 101, "中国"}, IDC_IPTC_COUNTRY},
+};
+
+TEST_F(ThumbPaneTest, SelectingAPictureShowsEachOfItsIptcFieldsInItsOwnEdit)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(thumbtest::WriteJpeg(dir.File("tagged.jpg"), 40, 30, RGB(120, 60, 0)));
+    std::vector<IptcDataset> datasets;
+    for (const IptcField& field : kIptcFields)
+        datasets.push_back(field.dataset);
+    // Fields the page does not show.
+    datasets.push_back({2, 80, "by"});
+    datasets.push_back({2, 25, "kw"});
+    ASSERT_TRUE(testsupport::WriteFileBytes(dir.File("tagged.jpg"),
+                                            WithIptc(testsupport::ReadFileBytes(dir.File("tagged.jpg")), datasets)));
+
+    CPicThumnailFormView* pPane = Start(dir.Path());
+    ASSERT_NE(pPane, nullptr);
+    ASSERT_EQ(Names(pPane), std::vector<std::string>{"tagged.jpg"});
+    CIPTCInfoFormView* pIptc = Iptc(pPane);
+    ASSERT_NE(pIptc, nullptr);
+    for (const IptcField& field : kIptcFields)
+        EXPECT_EQ(Text(pIptc, field.edit), "") << field.edit;
+
+    Select(pPane, 0, true);
+    for (const IptcField& field : kIptcFields)
+        EXPECT_EQ(Text(pIptc, field.edit), field.dataset.value) << field.edit;
+
+    Select(pPane, 0, false);
+    for (const IptcField& field : kIptcFields)
+        EXPECT_EQ(Text(pIptc, field.edit), "") << field.edit;
+}
+
+// My Computer has no file-system path: the list forgets the folder before
+// it, so neither the main frame's listing message nor a refresh brings that
+// folder back under the empty label.
+TEST_F(ThumbPaneTest, AVirtualFolderEmptiesTheListAndNothingBringsTheFolderBeforeBack)
+{
+    testsupport::TempDir dir;
+    ASSERT_TRUE(WriteBmp(dir.File("before.bmp"), 16, 12, RGB(90, 90, 200)));
+    CPicThumnailFormView* pPane = Start(dir.Path());
+    ASSERT_NE(pPane, nullptr);
+    CThumbListCtrl& list = pPane->m_list;
+    ASSERT_EQ(Names(pPane), std::vector<std::string>{"before.bmp"});
+    CInputTreeFormView* pTreeView = m_app.m_pMainFrame->GetFolderTreeView();
+    ASSERT_NE(pTreeView, nullptr);
+    CTreeCtrl& tree = pTreeView->m_tree;
+
+    // The first top-level item without a file-system path.
+    HTREEITEM hComputer = tree.GetRootItem();
+    char szPath[MAX_PATH] = "";
+    while (hComputer != NULL &&
+           ::SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(tree.GetItemData(hComputer)), szPath))
+        hComputer = tree.GetNextSiblingItem(hComputer);
+    ASSERT_NE(hComputer, nullptr);
+    tree.SelectItem(hComputer);
+    auto expectEmpty = [&] {
+        EXPECT_EQ(list.GetItemCount(), 0);
+        EXPECT_EQ(list.GetThumbCount(), 0);
+        EXPECT_EQ(std::string(list.GetFolder()), "");
+        EXPECT_EQ(Text(pPane, IDC_THUMB_FOLDER), "");
+        EXPECT_EQ(std::string(pTreeView->m_tree.m_strCurrentFolder), "");
+    };
+    expectEmpty();
+
+    m_app.m_pMainFrame->SendMessage(WM_USER + 1000);
+    expectEmpty();
+    list.SendMessage(WM_COMMAND, ID_THUMB_REFRESH);
+    expectEmpty();
+}
+
+// The scanner's two messages for a file written into a folder the tree
+// has not shown: the listing message comes while the scanned folder's
+// thumbnails are made, and lists the folder the tree holds by then.
+TEST_F(ThumbPaneTest, TheFirstScanIntoAnotherFolderListsThatFolder)
+{
+    testsupport::TempDir before, scans;
+    ASSERT_TRUE(WriteBmp(before.File("before.bmp"), 16, 12, RGB(90, 90, 200)));
+    ASSERT_TRUE(WriteBmp(scans.File("ScanPic00001.bmp"), 120, 90, RGB(200, 90, 0)));
+    ASSERT_TRUE(WriteBmp(scans.File("ScanPic00002.bmp"), 120, 90, RGB(0, 200, 90)));
+    CPicThumnailFormView* pPane = Start(before.Path());
+    ASSERT_NE(pPane, nullptr);
+    ASSERT_EQ(Names(pPane), std::vector<std::string>{"before.bmp"});
+
+    const std::string scanned = scans.File("ScanPic00002.bmp");
+    HWND hFrame = m_app.m_pMainFrame->GetSafeHwnd();
+    ASSERT_TRUE(::PostMessageA(hFrame, WM_USER + 0, reinterpret_cast<WPARAM>(scanned.c_str()), 0));
+    ASSERT_TRUE(::PostMessageA(hFrame, WM_USER + 1000, 0, 0));
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+
+    EXPECT_EQ(Text(pPane, IDC_THUMB_FOLDER), scans.Path());
+    EXPECT_EQ(std::string(pPane->m_list.GetFolder()), scans.Path());
+    EXPECT_EQ(Names(pPane), (std::vector<std::string>{"ScanPic00001.bmp", "ScanPic00002.bmp"}));
 }
 
 struct RefreshCase {

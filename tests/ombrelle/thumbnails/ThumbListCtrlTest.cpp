@@ -424,6 +424,72 @@ TEST_F(ThumbListTest, ListDestroyedDuringAFillEndsIt)
     EXPECT_EQ(m_list, nullptr);
 }
 
+// "\x81\x5C" is one GBK character whose trail byte is a backslash: the
+// folder's name does not end in a separator.
+TEST_F(ThumbListTest, AFolderWhoseLastCharacterEndsInTheBackslashByteIsListed)
+{
+    testsupport::TempDir dir;
+    const std::string folder = dir.Path() + "\\图\x81\x5C";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), NULL));
+    ASSERT_TRUE(WriteBmp(folder + "\\inside.bmp", 30, 20, RGB(0, 90, 160)));
+
+    CThumbListCtrl& list = MakeFillingList();
+    list.ShowFolder(folder.c_str(), FALSE);
+    EXPECT_EQ(ListedNames(list), std::vector<std::string>{"inside.bmp"});
+    EXPECT_EQ(MadeCount(list), 1);
+    ::DeleteFileA((folder + "\\inside.bmp").c_str());
+    ::RemoveDirectoryA(folder.c_str());
+}
+
+// The properties box of each selected picture in turn, with the texts the
+// list makes of the record; a box closed otherwise than with OK ends the series.
+TEST_F(ThumbListTest, PropertiesShowEachSelectedPictureUntilOneIsNotClosedWithOk)
+{
+    testsupport::TempDir dir;
+    // 100 x 100 at 2835 pixels per metre: 30054 bytes. 32 x 32: 3126 bytes.
+    ASSERT_TRUE(WriteBmp(dir.File("large.bmp"), 100, 100, RGB(10, 20, 30)));
+    ASSERT_TRUE(WriteBmp(dir.File("middle.bmp"), 32, 32, RGB(10, 20, 30)));
+    ASSERT_TRUE(WriteBmp(dir.File("small.bmp"), 8, 8, RGB(10, 20, 30)));
+    const SYSTEMTIME written = LocalTime(2022, 7, 8, 9, 5, 3);
+    ASSERT_TRUE(thumbtest::SetFileTimes(dir.File("large.bmp"), written, written));
+
+    // The first fill makes no thumbnails: the box reads the details itself.
+    CThumbListCtrl& list = MakeList();
+    list.ShowFolder(dir.Path().c_str(), FALSE);
+    ASSERT_EQ(ListedNames(list), (std::vector<std::string>{"large.bmp", "middle.bmp", "small.bmp"}));
+    ASSERT_TRUE(list.GetThumbItem(0)->strSizeText.IsEmpty());
+    for (int i = 0; i < 3; ++i)
+        list.SetItemState(i, LVIS_SELECTED, LVIS_SELECTED);
+
+    const int ids[] = {IDC_PROP_LOCATION, IDC_PROP_SIZE,         IDC_PROP_CREATED,
+                       IDC_PROP_MODIFIED, IDC_PROP_PICTURE_SIZE, IDC_PROP_PICTURE_TYPE};
+    std::vector<std::vector<std::string>> shown;
+    auto read = [&](HWND dialog) {
+        ::UpdateWindow(dialog);
+        std::vector<std::string> texts;
+        for (int id : ids) {
+            char text[256] = "";
+            ::GetDlgItemTextA(dialog, id, text, sizeof(text));
+            texts.push_back(text);
+        }
+        shown.push_back(texts);
+    };
+    auto& first = testsupport::GuiDriver::Current().Expect("属性").Run(read).Press(IDOK);
+    auto& second = testsupport::GuiDriver::Current().Expect("属性").Run(read).Close();
+    list.SendMessage(WM_COMMAND, ID_THUMB_PROPERTIES);
+    EXPECT_TRUE(first.Seen());
+    EXPECT_TRUE(second.Seen());
+
+    ASSERT_EQ(shown.size(), 2u);
+    const std::string created = std::string(FormatFileTime(list.GetThumbItem(0)->tmCreated));
+    EXPECT_EQ(shown[0], (std::vector<std::string>{dir.Path(), "29.3 KB (30054 Bytes)", created, "2022-7-8  9:5:3",
+                                                  "100(H) * 100(V) Pixels", "RGB,72.01Dpi(H),72.01Dpi(V)"}));
+    EXPECT_EQ(shown[1][1], "3.1 KB (3126 Bytes)");
+    EXPECT_EQ(shown[1][4], "32(H) * 32(V) Pixels");
+    // The details read for the box stay with the record.
+    EXPECT_EQ(std::string(list.GetThumbItem(0)->strSizeText), "100(H) * 100(V) Pixels,29KB");
+}
+
 TEST_F(ThumbListTest, SpacingFollowsTheProfileTheDialogAndTheViewMode)
 {
     auto spacing = [](CThumbListCtrl& list) {
