@@ -4,6 +4,8 @@
 #include "afxwin.h"
 #include "afxdisp.h"
 
+#include "OleServing.h"
+
 namespace {
 
 // Incoming calls are always taken; a call the other side rejects as busy is
@@ -51,6 +53,7 @@ BOOL g_bOleInitialized = FALSE;
 BOOL g_bFilterRegistered = FALSE;
 LONG g_nObjectCount = 0;
 BOOL g_bUserCtrl = TRUE;
+BOOL g_bServedOtherProcesses = FALSE;
 
 }  // namespace
 
@@ -79,8 +82,19 @@ void AFXAPI AfxOleTerm(BOOL bJustRevoke)
         g_bFilterRegistered = FALSE;
     }
     ::CoFreeUnusedLibraries();
-    ::OleUninitialize();
+    // A client in another process can call in up to the last moment (the
+    // release of a proxy it still holds). Under Wine a call that arrives
+    // while the apartment is taken down can leave OleUninitialize waiting
+    // for it for good, and the program never ends; such a program leaves
+    // the apartment to the end of the process, which drops the call.
+    if (!g_bServedOtherProcesses)
+        ::OleUninitialize();
     g_bOleInitialized = FALSE;
+}
+
+void AfxOleNoteClassObjectRegistered()
+{
+    g_bServedOtherProcesses = TRUE;
 }
 
 void AFXAPI AfxEnableControlContainer()

@@ -3,6 +3,8 @@
 #include "afxwin.h"
 #include "afxdisp.h"
 
+#include "OleServing.h"
+
 #include <shlwapi.h>
 #include <string.h>
 
@@ -208,6 +210,7 @@ BOOL COleObjectFactory::Register()
         m_dwRegister = 0;
         return FALSE;
     }
+    AfxOleNoteClassObjectRegistered();
     return TRUE;
 }
 
