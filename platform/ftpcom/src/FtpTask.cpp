@@ -6,7 +6,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <thread>
 
 namespace {
 
@@ -81,6 +80,23 @@ void FtpTask::AddTransfer(const FtpTransfer& transfer)
     m_transfers.push_back(transfer);
 }
 
+// The worker holds its own reference to this DLL and gives it back with
+// FreeLibraryAndExitThread, which does not return here: the host may unload
+// the DLL the moment DllCanUnloadNow agrees, and no code of it may run after.
+// (A runtime thread would run the runtime's exit code, in this DLL, after
+// the worker has counted itself out.)
+DWORD WINAPI FtpTask::WorkerMain(void* pParameter)
+{
+    HMODULE hModule = nullptr;
+    {
+        std::unique_ptr<Worker> pWorker(static_cast<Worker*>(pParameter));
+        hModule = pWorker->hModule;
+        pWorker->pTask->Run();
+    }
+    --g_runningWorkers;
+    FreeLibraryAndExitThread(hModule, 0);
+}
+
 void FtpTask::Start()
 {
     {
@@ -89,17 +105,22 @@ void FtpTask::Start()
             return;
         m_nState = FTPCOM_TRANSFERRING;
     }
-    ++g_runningWorkers;
-    std::shared_ptr<FtpTask> self = shared_from_this();
-    try {
-        std::thread([self] {
-            self->Run();
-            --g_runningWorkers;
-        }).detach();
-    } catch (const std::system_error&) {
-        --g_runningWorkers;
+    std::unique_ptr<Worker> pWorker(new (std::nothrow) Worker{shared_from_this(), nullptr});
+    if (!pWorker || !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
+                                        reinterpret_cast<LPCWSTR>(&FtpTask::WorkerMain), &pWorker->hModule)) {
         Finish(FTPCOM_FAILED);
+        return;
     }
+    ++g_runningWorkers;
+    HANDLE hThread = CreateThread(nullptr, 0, &FtpTask::WorkerMain, pWorker.get(), 0, nullptr);
+    if (!hThread) {
+        --g_runningWorkers;
+        FreeLibrary(pWorker->hModule);
+        Finish(FTPCOM_FAILED);
+        return;
+    }
+    pWorker.release();
+    CloseHandle(hThread);
 }
 
 void FtpTask::Stop()

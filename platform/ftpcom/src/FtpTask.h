@@ -2,6 +2,8 @@
 // worker thread that sends its files (see FtpCom.h for the states).
 #pragma once
 
+#include <windows.h>
+
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -30,6 +32,11 @@ public:
     static long RunningWorkers();
 
 private:
+    struct Worker {
+        std::shared_ptr<FtpTask> pTask;
+        HMODULE hModule;
+    };
+    static DWORD WINAPI WorkerMain(void* pParameter);
     void Run();
     bool SendTransfer(void* hInternet, const FtpTransfer& transfer);
     // Waits while the task is stopped; false when it was cancelled.

@@ -82,10 +82,10 @@ bool SetKeyValue(const std::string& key, const char* name, const std::string& va
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    if (dwReason == DLL_PROCESS_ATTACH) {
+    // Thread notifications stay on: the runtime frees its data for each
+    // worker thread when that thread ends.
+    if (dwReason == DLL_PROCESS_ATTACH)
         g_module = hInstance;
-        DisableThreadLibraryCalls(hInstance);
-    }
     return TRUE;
 }
 
