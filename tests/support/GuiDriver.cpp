@@ -29,6 +29,21 @@ std::string Describe(HWND window)
 
 bool IsDialog(HWND window) { return ClassName(window) == "#32770"; }
 
+// The windows under one, two levels deep, as "id class" (hidden ones marked):
+// what a failure needs to tell a page without its controls from a wrong page.
+std::string DescribeChildren(HWND window)
+{
+    std::string text;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        text += " [" + std::to_string(GetDlgCtrlID(child)) + " " + ClassName(child) +
+                (IsWindowVisible(child) ? "" : " hidden");
+        for (HWND inner = GetWindow(child, GW_CHILD); inner; inner = GetWindow(inner, GW_HWNDNEXT))
+            text += " " + std::to_string(GetDlgCtrlID(inner));
+        text += "]";
+    }
+    return text;
+}
+
 void NotifyParent(HWND control, int code)
 {
     SendMessageA(GetParent(control), WM_COMMAND,
@@ -248,7 +263,9 @@ void GuiDriver::Handle(HWND window)
     WindowExpectation* expectation = Match(caption, ClassName(window));
     if (!expectation) {
         if (IsDialog(window)) {
-            ADD_FAILURE() << "Unexpected window " << Describe(window);
+            HWND owner = GetWindow(window, GW_OWNER);
+            ADD_FAILURE() << "Unexpected window " << Describe(window)
+                          << (owner ? ", owned by " + Describe(owner) + " holding" + DescribeChildren(owner) : "");
             m_windows[window].state = State::Dismissed;
             Dismiss(window);
         } else {
