@@ -6,6 +6,7 @@ IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_UPDATE_COMMAND_UI(ID_WINDOW_ARRANGE, OnUpdateMDIWindowCmd)
     ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
     ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
@@ -63,6 +64,24 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMen
     }
     ::BringWindowToTop(m_hWndMDIClient);
     return TRUE;
+}
+
+// The MDI children go before the MDI client does. Wine's client, destroyed
+// with children still in it, hears of their WM_DESTROY after its own and then
+// walks the list of children it has already freed: every value there that
+// reads as a window handle gets that window's control id renumbered, in any
+// program of the session.
+void CMDIFrameWnd::OnDestroy()
+{
+    if (m_hWndMDIClient != NULL) {
+        for (HWND hChild = ::GetWindow(m_hWndMDIClient, GW_CHILD); hChild != NULL;
+             hChild = ::GetWindow(m_hWndMDIClient, GW_CHILD)) {
+            ::SendMessageA(m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)hChild, 0);
+            if (::IsWindow(hChild) && !::DestroyWindow(hChild))
+                break;  // a window that cannot go stays for the client's own end
+        }
+    }
+    CFrameWnd::OnDestroy();
 }
 
 namespace {

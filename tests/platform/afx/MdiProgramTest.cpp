@@ -241,4 +241,47 @@ TEST(MdiProgram, RunsWithBarsSplitterAndViewsAndCloses)
     }
 }
 
+// Closing the frame itself with documents open: the MDI children end while
+// the MDI client still knows them (Wine's client, ended first, later walked a
+// list it had freed and renumbered windows of other programs).
+std::vector<HWND> g_destroyWatch;  // frame, client, then the children
+std::vector<std::string> g_destroyed;
+
+LRESULT CALLBACK RecordDestroy(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && pMsg->message == WM_DESTROY) {
+        static const char* const kNames[] = {"frame", "client"};
+        for (size_t i = 0; i < g_destroyWatch.size(); ++i)
+            if (g_destroyWatch[i] == pMsg->hwnd)
+                g_destroyed.push_back(i < 2 ? kNames[i] : "child");
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MdiProgram, AFrameClosedWithChildrenOpenEndsThemBeforeItsMdiClient)
+{
+    CMpApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMpMainFrame* pMain = static_cast<CMpMainFrame*>(app.m_pMainWnd);
+    pMain->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    pMain->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    ASSERT_EQ(app.GetOpenDocumentCount(), 2);
+
+    g_destroyWatch = {pMain->m_hWnd, pMain->m_hWndMDIClient};
+    for (HWND h = ::GetWindow(pMain->m_hWndMDIClient, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+        g_destroyWatch.push_back(h);
+    ASSERT_EQ(g_destroyWatch.size(), 4u);
+    g_destroyed.clear();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordDestroy, nullptr, ::GetCurrentThreadId());
+    pMain->DestroyWindow();
+    ::UnhookWindowsHookEx(hHook);
+
+    EXPECT_EQ((std::vector<std::string>{"frame", "child", "child", "client"}), g_destroyed);
+    EXPECT_EQ(app.GetOpenDocumentCount(), 0);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
 }  // namespace
