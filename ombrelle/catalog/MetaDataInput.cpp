@@ -14,6 +14,11 @@ BEGIN_MESSAGE_MAP(CMetaDataInput, CFormView)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
+    ON_BN_CLICKED(IDC_META_OK, OnOK)
+    ON_BN_CLICKED(IDC_META_CANCEL, OnCancel)
+    ON_BN_CLICKED(IDC_META_SUBMIT, OnSubmit)
+    ON_MESSAGE(WM_USER + 4, OnSetFieldValue)
+    ON_WM_COPYDATA()
 END_MESSAGE_MAP()
 
 namespace {
@@ -40,7 +45,8 @@ CMetaDataInput::CMetaDataInput()
     : CFormView(IDD_METADATA_INPUT), m_nPendingStateFlag(0), m_nRebuildRequested(0), m_nLastBottom(0),
       m_nLastRight(0), m_nLabelLeft(0), m_nLabelTop(0), m_nLabelRight(0), m_nLabelBottom(0), m_nControlLeft(0),
       m_nControlTop(0), m_nControlRight(0), m_nControlBottom(0), m_nLastControlId(0), m_nFirstControlId(1090),
-      m_FieldControls(10), m_FieldAttributes(10), m_CNameToName(10), m_nCascadeDepth(0)
+      m_FieldControls(10), m_FieldAttributes(10), m_CNameToName(10), m_nCascadeDepth(0),
+      m_hPostedValueHook(NULL)
 {
     m_FieldControls.InitHashTable(17);
     m_FieldAttributes.InitHashTable(17);
@@ -84,6 +90,7 @@ int CMetaDataInput::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // Without the asset type's description there are no fields to enter.
     if (static_cast<COmbrelleApp*>(AfxGetApp())->m_strAssetMetaDataStruct.IsEmpty())
         return -1;
+    m_hPostedValueHook = ::SetWindowsHookExA(WH_GETMESSAGE, DropPostedFieldValues, NULL, ::GetCurrentThreadId());
     return 0;
 }
 
@@ -219,6 +226,9 @@ void CMetaDataInput::MoveHiddenControls()
 
 void CMetaDataInput::OnDestroy()
 {
+    if (m_hPostedValueHook != NULL)
+        ::UnhookWindowsHookEx(m_hPostedValueHook);
+    m_hPostedValueHook = NULL;
     DeleteFieldObjects();
     CFormView::OnDestroy();
 }

@@ -39,6 +39,16 @@ struct FieldDescription {
     CString FolderCreated;
 };
 
+// Another program fills a field with WM_COPYDATA: dwData
+// kCopyDataSetField, lpData the field's label (its "CName"), a zero byte,
+// the value, a zero byte, both texts in the ANSI code page (GBK), and
+// cbData counting every byte, both zeros included. Other layouts are
+// ignored. The form copies the data before it reads it; the result is
+// TRUE when a field took the value. WM_USER+4 carries addresses, which mean
+// something only inside this thread, so the form ignores it from any other
+// thread or program, and ignores it posted.
+const ULONG_PTR kCopyDataSetField = 0x404;
+
 class CMetaDataInput : public CFormView {
     DECLARE_DYNCREATE(CMetaDataInput)
 protected:
@@ -46,6 +56,24 @@ protected:
 
 public:
     virtual ~CMetaDataInput();
+
+    // TRUE when every generated control passes; the first that fails gets
+    // the focus (a wrong value also its message).
+    BOOL ValidateFields();
+    // Whether the edit's value suits its field (any other edit passes).
+    BOOL CheckEditField(CWnd* pEdit);
+    // Name='value' followed by one blank for each input control in child
+    // order, the values XML-escaped.
+    CString BuildFieldAttributes();
+    // The catalogue tree's checked ids joined by ";"; "" outside the
+    // cataloguing window.
+    CString GetCheckedCatalogIds();
+    // Whether "入库" is chosen rather than "待入库".
+    BOOL IsStoreChecked();
+    // Puts the value into the field of that label: an edit's text, or a
+    // date control's date (seconds since 1970 or a date text); FALSE when
+    // no edit or date control took it.
+    BOOL SetFieldValue(const CString& strLabel, const CString& strValue);
 
     // Whether the window is one of the generated date controls.
     BOOL IsDateTimeControl(CWnd* pWnd) const;
@@ -102,9 +130,29 @@ protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
 
+    // The field key of a generated input control, "" for any other window.
+    CString FieldNameOf(CWnd* pControl) const;
+    CString FieldValueOf(CWnd* pControl) const;
+    BOOL CheckFileField(CWnd* pEdit);
+    // The asset state and, for "入库", the checked ids into the document;
+    // FALSE (after telling the operator) when no folder is checked.
+    BOOL StoreAssetState(COmbrelleDoc& doc);
+    // Appends the thumbnail pane's selected pictures.
+    void CopySelectedPictures(CStringArray& arrPictures);
+    // Ends the cataloguing window, and with it this form.
+    void CloseRecordWindow();
+    // Turns a WM_USER+4 that was posted to a form into WM_NULL before it is
+    // dispatched, whichever message loop takes it from the queue.
+    static LRESULT CALLBACK DropPostedFieldValues(int nCode, WPARAM wParam, LPARAM lParam);
+
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnOK();
+    afx_msg void OnSubmit();
+    afx_msg void OnCancel();
+    afx_msg LRESULT OnSetFieldValue(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
     DECLARE_MESSAGE_MAP()
 
     // Every control the form made, each deleted once: a key given twice
@@ -112,4 +160,6 @@ protected:
     CPtrList m_createdControls;
     // How deep the cascade of selection changes runs now.
     int m_nCascadeDepth;
+    // This thread's hook that drops posted WM_USER+4, while the window lives.
+    HHOOK m_hPostedValueHook;
 };

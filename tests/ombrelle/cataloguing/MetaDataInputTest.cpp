@@ -1,7 +1,7 @@
 // The metadata form built from small field descriptions: which fields show,
 // where their rows lie, which control each type becomes, the cascading
 // enumerations and the keys, read back from the windows it made.
-#include "ClientFixture.h"
+#include "MetaDataFormFixture.h"
 
 #include "CJSearchEdit.h"
 #include "GuiDriver.h"
@@ -22,36 +22,11 @@
 
 namespace {
 
+using namespace metadatatest;
 using testsupport::Gui;
 
 // The template's own controls, which come before any field.
 const int kTemplateControls = 16;
-
-std::string Structure(const std::string& fields)
-{
-    return "<Category><CatalogFolder id=\"1\" FatherId=\"-1\" name=\"组\"/><Attribute>" + fields +
-           "</Attribute></Category>";
-}
-
-std::string Field(const std::string& name, const std::string& cname, const std::string& type,
-                  const std::string& extra = "")
-{
-    return "<Field Name=\"" + name + "\" CName=\"" + cname + "\" Type=\"" + type + "\" View=\"1\" " + extra + "/>";
-}
-
-std::string ClassOf(HWND window)
-{
-    char name[64] = "";
-    ::GetClassNameA(window, name, sizeof(name));
-    return name;
-}
-
-std::string TextOf(HWND window)
-{
-    char text[256] = "";
-    ::GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
 
 std::vector<std::string> ComboItems(CComboBox& combo)
 {
@@ -64,71 +39,14 @@ std::vector<std::string> ComboItems(CComboBox& combo)
     return items;
 }
 
-class MetaDataFormTest : public doctest::ClientFixture {
+class MetaDataFormTest : public MetaDataFormFixture {
 protected:
-    void SetUp() override
-    {
-        doctest::ClientFixture::SetUp();
-        Start();
-    }
-
-    void TearDown() override
-    {
-        CloseForm();
-        doctest::ClientFixture::TearDown();
-    }
-
-    COmbrelleApp* App() { return static_cast<COmbrelleApp*>(AfxGetApp()); }
-
-    // The form in a frame of its own with the client's document, as the
-    // cataloguing window's splitter makes it; NULL when its creation failed.
-    CMetaDataInput* OpenForm(const std::string& xml)
-    {
-        CloseForm();
-        App()->m_strAssetMetaDataStruct = xml.c_str();
-        Doc()->m_strCategoryStructure = xml.c_str();
-        m_frame = new CFrameWnd;
-        if (!m_frame->Create(NULL, "著录", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 760, 700))) {
-            ADD_FAILURE() << "no test frame";
-            return nullptr;
-        }
-        CCreateContext context;
-        context.m_pCurrentDoc = Doc();
-        context.m_pNewViewClass = RUNTIME_CLASS(CMetaDataInput);
-        CWnd* view = m_frame->CreateView(&context);
-        if (view == nullptr)
-            return nullptr;
-        m_frame->RecalcLayout();
-        CMetaDataInput* form = static_cast<CMetaDataInput*>(view);
-        form->OnInitialUpdate();
-        Pump();
-        return form;
-    }
-
-    void CloseForm()
-    {
-        if (m_frame != nullptr && m_frame->GetSafeHwnd() != NULL)
-            m_frame->DestroyWindow();
-        m_frame = nullptr;
-        Pump();
-    }
-
     static CRect RectOf(CWnd& form, HWND control)
     {
         CRect rect;
         ::GetWindowRect(control, &rect);
         form.ScreenToClient(&rect);
         return rect;
-    }
-
-    // The generated control of that id (the template's controls come first).
-    static HWND Generated(CMetaDataInput& form, int id)
-    {
-        HWND found = NULL;
-        for (HWND child = ::GetWindow(form.m_hWnd, GW_CHILD); child != NULL; child = ::GetWindow(child, GW_HWNDNEXT))
-            if (::GetDlgCtrlID(child) == id)
-                found = child;  // the last one: generated controls follow the template's
-        return found;
     }
 
     static int ChildCount(CWnd& form)
@@ -138,14 +56,6 @@ protected:
             ++count;
         return count;
     }
-
-    static CWnd* ControlOf(CMetaDataInput& form, const char* key)
-    {
-        void* control = nullptr;
-        return form.m_FieldControls.Lookup(key, control) ? static_cast<CWnd*>(control) : nullptr;
-    }
-
-    CFrameWnd* m_frame = nullptr;
 };
 
 // ---------------------------------------------------------------------------
