@@ -78,7 +78,7 @@ protected:
         RememberedUploadPassword = kPassword;
         CurrentCategoryId = "7";
         m_pictures = {Picture("a.bmp"), Picture("b.bmp")};
-        Select(m_pictures);
+        SelectPictures(m_pictures);
         ReopenRecordWindow();
     }
 
@@ -108,17 +108,6 @@ protected:
         const std::string path = m_files.File(name);
         EXPECT_TRUE(doctest::WritePicture(path, 320, 240, RGB(40, 120, 200))) << path;
         return path;
-    }
-
-    void Select(const std::vector<std::string>& paths)
-    {
-        CPicThumnailFormView* thumbnails = Frame()->GetThumbnailView();
-        ASSERT_NE(thumbnails, nullptr);
-        thumbnails->m_arrSelectedFiles.RemoveAll();
-        for (const std::string& path : paths)
-            thumbnails->m_arrSelectedFiles.Add(path.c_str());
-        const std::string& first = paths.front();
-        SelectPicture(first.substr(0, first.rfind('\\')), first.substr(first.rfind('\\') + 1));
     }
 
     static CRecordSubWnd* RecordWindow()
@@ -347,7 +336,7 @@ TEST_F(RecordFormTest, OkThenSubmitToStoreUploadsOnlyTheCataloguedPictures)
     ASSERT_FALSE(HasFatalFailure());
     StartStore();
     // Catalogued while only the first picture is selected.
-    Select({m_pictures[0]});
+    SelectPictures({m_pictures[0]});
     Type("Title", "新闻 & 图片");
     Type("Price", "12");
     Click(IDC_META_PENDING_STORE);
@@ -355,7 +344,7 @@ TEST_F(RecordFormTest, OkThenSubmitToStoreUploadsOnlyTheCataloguedPictures)
     ASSERT_EQ(RecordWindow(), nullptr);
     ASSERT_EQ(Strings(Doc()->m_arrCatalogued), std::vector<std::string>{m_pictures[0]});
 
-    Select(m_pictures);
+    SelectPictures(m_pictures);
     auto& done = Gui().Expect("").Press(IDOK);
     Frame()->SendMessage(WM_COMMAND, ID_SUBMIT_TO_STORE);
     ASSERT_TRUE(Gui().WaitFor(done, 60000));

@@ -5,6 +5,7 @@
 #include "MainFrame.h"
 #include "OmbrelleDoc.h"
 #include "OmbrelleView.h"
+#include "PicThumnailFormView.h"
 #include "Registry.h"
 #include "StartupSplashWnd.h"
 
@@ -108,6 +109,18 @@ void ClientFixture::SelectPicture(const std::string& folder, const std::string& 
 {
     Doc()->m_strOriginalFolder = folder.c_str();
     Doc()->m_strOriginalName = name.c_str();
+}
+
+void ClientFixture::SelectPictures(const std::vector<std::string>& paths) const
+{
+    CPicThumnailFormView* pThumbnails = Frame()->GetThumbnailView();
+    ASSERT_NE(pThumbnails, nullptr);
+    ASSERT_FALSE(paths.empty());
+    pThumbnails->m_arrSelectedFiles.RemoveAll();
+    for (const std::string& path : paths)
+        pThumbnails->m_arrSelectedFiles.Add(path.c_str());
+    const std::string& first = paths.front();
+    SelectPicture(first.substr(0, first.rfind('\\')), first.substr(first.rfind('\\') + 1));
 }
 
 void ClientFixture::Pump()

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "OmbrelleApp.h"
 #include "TempDir.h"
@@ -41,6 +42,8 @@ protected:
     COmbrelleView* View() const;
     // Shows a picture as the thumbnail pane does: the document's folder and name.
     void SelectPicture(const std::string& folder, const std::string& name) const;
+    // The pictures selected in the thumbnail pane, the first one shown.
+    void SelectPictures(const std::vector<std::string>& paths) const;
     // Pumps the messages waiting for this thread.
     static void Pump();
 

@@ -141,18 +141,6 @@ protected:
         return path;
     }
 
-    // The pictures selected in the thumbnail pane, the first one current.
-    void Select(const std::vector<std::string>& paths)
-    {
-        CPicThumnailFormView* pThumbnails = Frame()->GetThumbnailView();
-        ASSERT_NE(pThumbnails, nullptr);
-        pThumbnails->m_arrSelectedFiles.RemoveAll();
-        for (const std::string& path : paths)
-            pThumbnails->m_arrSelectedFiles.Add(path.c_str());
-        const std::string& first = paths.front();
-        SelectPicture(first.substr(0, first.rfind('\\')), first.substr(first.rfind('\\') + 1));
-    }
-
     CUploadEngineWnd& Engine() const { return Doc()->m_engine; }
 
     // Stops the poll; FALSE when it was not running.
@@ -197,7 +185,7 @@ TEST_F(UploadEngineTest, OneJpegReachesTheStoreAndItsRecordTheServer)
     StartRemembered();
     ASSERT_FALSE(Doc()->m_bLoggedIn);
     const std::string picture = Picture("a.jpg");
-    Select({picture});
+    SelectPictures({picture});
     auto& done = Gui().Expect("").Press(IDOK);
     Frame()->SendMessage(WM_START_UPLOAD);
     ASSERT_EQ(1, Engine().QueuedCount);
@@ -237,7 +225,7 @@ TEST_F(UploadEngineTest, ThreePicturesGoUpAsOneTaskWithOneRecord)
 {
     StartUploading();
     const std::vector<std::string> pictures = {Picture("a.jpg"), Picture("b.bmp", 300, 200), Picture("c.tif")};
-    Select(pictures);
+    SelectPictures(pictures);
     auto& done = Gui().Expect("").Press(IDOK);
     Frame()->SendMessage(WM_START_UPLOAD);
     ASSERT_EQ(1, Engine().QueuedCount);
@@ -277,9 +265,9 @@ TEST_F(UploadEngineTest, OverlappingSubmissionsFinishEachTaskOnceWithItsOwnFiles
     const std::string first = Picture("first.bmp", 400, 300), second = Picture("second.bmp", 400, 300);
     auto& firstDone = Gui().Expect("").Press(IDOK);
     auto& secondDone = Gui().Expect("").Press(IDOK);
-    Select({first});
+    SelectPictures({first});
     Frame()->SendMessage(WM_START_UPLOAD);
-    Select({second});
+    SelectPictures({second});
     Frame()->SendMessage(WM_START_UPLOAD);
     ASSERT_EQ(2, Engine().QueuedCount);
     ASSERT_TRUE(Gui().WaitFor(secondDone, 60000));
@@ -330,7 +318,7 @@ TEST_P(UploadRefusalTest, TellsTheUserAndQueuesNothing)
     StartUploading();
     Backend(c.command);
     const std::string picture = Picture("a.jpg");
-    Select({picture});
+    SelectPictures({picture});
     auto& message = Gui().Expect(c.caption).Press(IDOK);
     const size_t first = Requests().size();
     Frame()->SendMessage(WM_START_UPLOAD);
@@ -367,7 +355,7 @@ TEST_P(UploadTransferFailureTest, IsToldOnceAndKeepsTheFiles)
     StartUploading(*c.ftpOption ? std::vector<std::string>{c.ftpOption} : std::vector<std::string>{}, c.password);
     // Big enough to be cut while it travels.
     const std::string picture = Picture("a.bmp", 400, 300);
-    Select({picture});
+    SelectPictures({picture});
     auto& failed = Gui().Expect("").Press(IDOK);
     Frame()->SendMessage(WM_START_UPLOAD);
     ASSERT_EQ(1, Engine().QueuedCount);
@@ -419,7 +407,7 @@ TEST_F(UploadEngineTest, APictureThatCannotBeDecodedGoesUpAlone)
 {
     StartUploading();
     const std::string picture = File("broken.jpg", std::string(5000, 'x'));
-    Select({picture});
+    SelectPictures({picture});
     Frame()->SendMessage(WM_START_UPLOAD);
     StopPoll();
     EXPECT_TRUE(Doc()->m_strPreviewCopy.IsEmpty());
@@ -466,7 +454,7 @@ TEST_P(UploadNamingTest, EveryFileHasItsOwnNames)
         copies.push_back(shown);
         pictures.push_back(shown ? Picture(file) : File(file, "not shown"));
     }
-    Select(pictures);
+    SelectPictures(pictures);
     Frame()->SendMessage(WM_START_UPLOAD);
     StopPoll();
     ASSERT_EQ(1, Engine().QueuedCount);
@@ -535,7 +523,7 @@ TEST_F(SubmitToStoreTest, LogsInThroughTheDialogThenWantsAFolder)
 TEST_F(SubmitToStoreTest, WithoutMetadataItSaysNothingWasCatalogued)
 {
     StartUploading();
-    Select({Picture("a.jpg")});
+    SelectPictures({Picture("a.jpg")});
     auto& message = Gui().Expect("").Press(IDOK);
     Submit();
     EXPECT_TRUE(message.HasText("没有著录"));
@@ -546,7 +534,7 @@ TEST_F(SubmitToStoreTest, TakesOnlyTheCataloguedPictures)
 {
     StartUploading();
     const std::string catalogued = Picture("a.jpg"), other = Picture("b.jpg");
-    Select({other, catalogued});
+    SelectPictures({other, catalogued});
     Doc()->m_strFieldAttributes = "Title='t'";
     Doc()->m_arrCatalogued.Add(catalogued.c_str());
     Submit();
