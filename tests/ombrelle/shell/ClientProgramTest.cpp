@@ -40,7 +40,7 @@ std::string Narrow(BSTR text)
     return narrow;
 }
 
-// Paths compare without regard to case (COM starts the client by its short path).
+// Paths compare without regard to case.
 bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
 
 // The running copies of the client.
