@@ -51,6 +51,7 @@ COmbrelleApp::COmbrelleApp()
 {
     GenStartup();
     InitJobMainClass(NULL);
+    CallBackFileName = "d:\\test.htm";
     m_strUserName = "";
 }
 

@@ -37,6 +37,12 @@ public:
     CString m_strAccessoryPageUrl;
     CString m_strUploadLocation1, m_strUploadLocation2;
     CString m_strFtpObjectText;
+    // Set by the upload automation object: the call-back page, and the
+    // account, host and path of an upload target (which nothing reads).
+    CString CallBackFileName;
+    CString UploadAccountText;
+    CString UploadHostText;
+    CString UploadPathText;
     CString m_strUserName;
     int m_nScanRight;
     int m_nPictureRight;

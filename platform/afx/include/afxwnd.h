@@ -136,6 +136,9 @@ public:
 #define WF_STAYDISABLED 0x0004
 #define WF_MODALLOOP 0x0008
 #define WF_CONTINUEMODAL 0x0010
+// Set when the window hears WM_DESTROY: whatever happens while it and its
+// children go must not destroy it again.
+#define WF_DESTROYING 0x0020
 
 // RunModalLoop flags.
 #define MLF_NOIDLEMSG 0x0001

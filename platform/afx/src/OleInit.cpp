@@ -124,9 +124,13 @@ void AFXAPI AfxOleOnReleaseAllObjects()
     AfxOleSetUserCtrl(TRUE);  // once: closing the main window must not come back here
     CWinApp* pApp = AfxGetApp();
     if (pApp != NULL && pApp->m_pMainWnd != NULL) {
-        // A disabled main window is in a modal state that must end first.
-        if (pApp->m_pMainWnd->IsWindowEnabled())
-            pApp->m_pMainWnd->DestroyWindow();  // it posts WM_QUIT as it goes
+        CWnd* pMainWnd = pApp->m_pMainWnd;
+        // A main window already going (its documents release their objects
+        // while it destroys its children) posts WM_QUIT at its own end;
+        // destroying it again from here would delete it twice. A disabled
+        // main window is in a modal state that must end first.
+        if ((pMainWnd->m_nFlags & WF_DESTROYING) == 0 && pMainWnd->IsWindowEnabled())
+            pMainWnd->DestroyWindow();  // it posts WM_QUIT as it goes
     } else {
         AfxPostQuitMessage(0);
     }

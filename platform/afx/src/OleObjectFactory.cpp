@@ -101,18 +101,15 @@ BOOL SetKeyValue(LPCSTR lpszKey, LPCSTR lpszName, LPCSTR lpszValue)
     return lResult == ERROR_SUCCESS;
 }
 
-// The program as OLE is to start it: the short form of its path, which
-// needs no quotes.
+// The program as OLE is to start it: its full path, quoted. Wine makes up
+// a short name from a hash of the long one, and in a folder of programs with
+// one prefix that short name can lead to another program.
 CString ServerPath()
 {
     char szLong[MAX_PATH];
     DWORD nLen = ::GetModuleFileNameA(NULL, szLong, MAX_PATH);
     if (nLen == 0 || nLen >= MAX_PATH)
         return CString();
-    char szShort[MAX_PATH];
-    nLen = ::GetShortPathNameA(szLong, szShort, MAX_PATH);
-    if (nLen != 0 && nLen < MAX_PATH)
-        return CString(szShort);
     CString strQuoted = "\"";
     strQuoted += szLong;
     strQuoted += "\"";

@@ -106,6 +106,7 @@ HWND CWnd::Detach()
             map.RemoveHandle(hWnd);
     }
     m_hWnd = nullptr;
+    m_nFlags &= ~WF_DESTROYING;  // the object may get a window again
     return hWnd;
 }
 
@@ -331,6 +332,9 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     state.lastSentMsg.message = nMsg;
     state.lastSentMsg.wParam = wParam;
     state.lastSentMsg.lParam = lParam;
+
+    if (nMsg == WM_DESTROY)
+        pWnd->m_nFlags |= WF_DESTROYING;
 
     LRESULT lResult = 0;
     // No exception may unwind through the system's frames: report it here.

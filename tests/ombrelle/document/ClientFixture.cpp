@@ -8,6 +8,7 @@
 #include "PicThumnailFormView.h"
 #include "Registry.h"
 #include "StartupSplashWnd.h"
+#include "ClassObjectTurn.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -39,20 +40,28 @@ void ClientFixture::TearDown()
     testsupport::DeleteRegKey(HKEY_CURRENT_USER, ProfileKey());
 }
 
-void ClientFixture::Start()
+BOOL ClientFixture::RunStartUp()
 {
     // The start-up's registration goes to a private key; only then, since
     // the image codecs are found through the real one.
     HKEY hClasses = NULL;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, ClassesKey().c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hClasses,
-                                NULL),
-              ERROR_SUCCESS);
-    ASSERT_EQ(::RegOverridePredefKey(HKEY_CLASSES_ROOT, hClasses), ERROR_SUCCESS);
-    BOOL bStarted = m_app.InitInstance();
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, ClassesKey().c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &hClasses,
+                          NULL) != ERROR_SUCCESS)
+        return FALSE;
+    if (::RegOverridePredefKey(HKEY_CLASSES_ROOT, hClasses) != ERROR_SUCCESS) {
+        ::RegCloseKey(hClasses);
+        return FALSE;
+    }
+    BOOL bStarted = testsupport::StartUpInProcess(m_app);
     ::RegOverridePredefKey(HKEY_CLASSES_ROOT, NULL);
     ::RegCloseKey(hClasses);
-    ASSERT_TRUE(bStarted);
     m_started = true;
+    return bStarted;
+}
+
+void ClientFixture::Start()
+{
+    ASSERT_TRUE(RunStartUp());
     // The start-up picture would lie over the view, as until the operator's first click.
     if (CStartupSplashWnd::GetSplash() != NULL)
         CStartupSplashWnd::GetSplash()->HideSplash();
@@ -62,6 +71,22 @@ void ClientFixture::Start()
     ASSERT_NE(Doc(), nullptr);
     ASSERT_NE(View(), nullptr);
     Pump();
+}
+
+void ClientFixture::StartForAutomation()
+{
+    char program[] = "Ombrelle.exe";
+    char automation[] = "/Automation";
+    char* arguments[] = {program, automation, nullptr};
+    const int savedCount = __argc;
+    char** savedArguments = __argv;
+    __argc = 2;
+    __argv = arguments;
+    BOOL bStarted = RunStartUp();
+    __argc = savedCount;
+    __argv = savedArguments;
+    ASSERT_TRUE(bStarted);
+    ASSERT_EQ(Doc(), nullptr);
 }
 
 void ClientFixture::Close()

@@ -29,6 +29,9 @@ protected:
 
     // Runs the start-up; the profile values a test wants read at start go in before.
     void Start();
+    // Runs it as COM starts the client for an automation client: hidden,
+    // with no document until the upload object's Initialize.
+    void StartForAutomation();
     // Closes the main frame, and with it the document.
     void Close();
 
@@ -52,6 +55,8 @@ protected:
     testsupport::TempDir m_files;   // pictures and scan folders
 
 private:
+    BOOL RunStartUp();
+
     bool m_started = false;
 };
 

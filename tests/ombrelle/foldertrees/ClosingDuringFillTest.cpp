@@ -14,6 +14,7 @@
 #include "Registry.h"
 #include "TempDir.h"
 #include "../thumbnails/ThumbTestSupport.h"
+#include "ClassObjectTurn.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ protected:
             ASSERT_TRUE(thumbtest::WriteBmp(m_pictures + "\\p" + std::to_string(i) + ".bmp", 80, 60, RGB(40 * i, 0, 90)));
         testsupport::WriteRegString(HKEY_CURRENT_USER, ProfileKey() + "\\PicSkipBar", "Path", m_start);
 
-        ASSERT_TRUE(m_app.InitInstance());
+        ASSERT_TRUE(testsupport::StartUpInProcess(m_app));
         if (CStartupSplashWnd* pSplash = CStartupSplashWnd::GetSplash())
             pSplash->DestroyWindow();
         ASSERT_NE(m_app.m_pMainFrame, nullptr);

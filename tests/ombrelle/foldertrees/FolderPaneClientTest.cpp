@@ -11,6 +11,7 @@
 
 #include "Registry.h"
 #include "TempDir.h"
+#include "ClassObjectTurn.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +117,7 @@ protected:
         m_app.reset(new COmbrelleApp);
         free(const_cast<char*>(m_app->m_pszAppName));
         m_app->m_pszAppName = _strdup(AppName().c_str());
-        ASSERT_TRUE(m_app->InitInstance());
+        ASSERT_TRUE(testsupport::StartUpInProcess(*m_app));
         if (CStartupSplashWnd* pSplash = CStartupSplashWnd::GetSplash())
             pSplash->DestroyWindow();
         ASSERT_NE(m_app->m_pMainFrame, nullptr);

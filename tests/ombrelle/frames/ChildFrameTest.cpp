@@ -10,6 +10,7 @@
 #include "UserSetFormView.h"
 
 #include "Registry.h"
+#include "ClassObjectTurn.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -31,7 +32,7 @@ protected:
                                     NULL),
                   ERROR_SUCCESS);
         ASSERT_EQ(::RegOverridePredefKey(HKEY_CLASSES_ROOT, m_hClasses), ERROR_SUCCESS);
-        ASSERT_TRUE(m_app.InitInstance());
+        ASSERT_TRUE(testsupport::StartUpInProcess(m_app));
         ASSERT_NE(m_app.m_pMainFrame, nullptr);
         CMDIChildWnd* pActive = m_app.m_pMainFrame->MDIGetActive();
         ASSERT_NE(pActive, nullptr);

@@ -13,6 +13,7 @@
 #include "StartupSplashWnd.h"
 #include "TempDir.h"
 #include "WhenShown.h"
+#include "ClassObjectTurn.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -344,7 +345,7 @@ protected:
                                     &hClasses, NULL),
                   ERROR_SUCCESS);
         ASSERT_EQ(::RegOverridePredefKey(HKEY_CLASSES_ROOT, hClasses), ERROR_SUCCESS);
-        BOOL bStarted = m_app.InitInstance();
+        BOOL bStarted = testsupport::StartUpInProcess(m_app);
         ::RegOverridePredefKey(HKEY_CLASSES_ROOT, NULL);
         ::RegCloseKey(hClasses);
         ASSERT_TRUE(bStarted);

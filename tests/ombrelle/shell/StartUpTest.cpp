@@ -4,8 +4,10 @@
 #include "OmbrelleApp.h"
 #include "resource.h"
 
+#include "Convert.h"
 #include "Dioptra.h"
 #include "General.h"
+#include "UpLoadObj.h"
 #include "Ordwell.h"
 #include "afxdisp.h"
 #include "Registry.h"
@@ -17,6 +19,7 @@
 #include <vector>
 
 #include "MenuTexts.h"
+#include "ClassObjectTurn.h"
 
 namespace {
 
@@ -43,8 +46,6 @@ public:
     {
         __argc = m_savedCount;
         __argv = m_savedArguments;
-        // An automation start hands the program's end to its clients.
-        AfxOleSetUserCtrl(TRUE);
     }
 
 private:
@@ -98,10 +99,17 @@ protected:
         testsupport::DeleteRegKey(HKEY_CURRENT_USER, ClassesKey());
     }
 
+    // Both servers' registrations, or neither.
     static bool IsRegistered()
     {
-        return testsupport::ReadRegString(HKEY_CURRENT_USER, std::string(ClassesKey()) + "\\Ombrelle.Document\\CLSID", "")
-            .has_value();
+        const bool bDocument =
+            testsupport::ReadRegString(HKEY_CURRENT_USER, std::string(ClassesKey()) + "\\Ombrelle.Document\\CLSID", "")
+                .has_value();
+        const bool bUploadObject =
+            testsupport::ReadRegString(HKEY_CURRENT_USER, std::string(ClassesKey()) + "\\Ombrelle.UpLoadObj\\CLSID", "")
+                .has_value();
+        EXPECT_EQ(bDocument, bUploadObject);
+        return bDocument && bUploadObject;
     }
 
     static void Close(COmbrelleApp& app)
@@ -121,7 +129,7 @@ TEST_F(StartUpTest, NormalStartOpensTheDocumentAndKeepsOnlyTheMenusOfTheStartUpR
 {
     {
         COmbrelleApp app;
-        ASSERT_TRUE(app.InitInstance());
+        ASSERT_TRUE(testsupport::StartUpInProcess(app));
         CMainFrame* pFrame = app.m_pMainFrame;
         ASSERT_NE(pFrame, nullptr);
         EXPECT_EQ(app.m_pMainWnd, pFrame);
@@ -160,7 +168,7 @@ TEST_F(StartUpTest, ShutdownDeletesTheJobManagerBeforeTheGeneralLibraryEnds)
     bool frameAliveThen = true;
     {
         COmbrelleApp app;
-        ASSERT_TRUE(app.InitInstance());
+        ASSERT_TRUE(testsupport::StartUpInProcess(app));
         JSetRecentFileList(new ShutdownWitness(generalLogThen, frameAliveThen, app.m_pMainFrame->GetSafeHwnd()));
         Close(app);
         GeneralClearCallLog();
@@ -176,7 +184,7 @@ TEST_F(StartUpTest, AutomationStartWaitsHiddenUntilShowMainWindowWhichKeepsEvery
     char automation[] = "/Automation";
     CommandLineOverride commandLine({program, automation, nullptr});
     COmbrelleApp app;
-    ASSERT_TRUE(app.InitInstance());
+    ASSERT_TRUE(testsupport::StartUpInProcess(app));
     CMainFrame* pFrame = app.m_pMainFrame;
     ASSERT_NE(pFrame, nullptr);
     EXPECT_FALSE(pFrame->IsWindowVisible());
@@ -185,13 +193,82 @@ TEST_F(StartUpTest, AutomationStartWaitsHiddenUntilShowMainWindowWhichKeepsEvery
 
     app.ShowMainWindow();
     EXPECT_NE(app.GetCurrentDocument(), nullptr);
+    // The image library's set-up ran twice and added its template once.
+    std::vector<CDocTemplate*> templates;
+    for (POSITION pos = app.GetFirstDocTemplatePosition(); pos != NULL;)
+        templates.push_back(app.GetNextDocTemplate(pos));
+    ASSERT_EQ(templates.size(), 2u);
+    EXPECT_EQ(templates[1], app.m_pDocTemplate);
     EXPECT_TRUE(pFrame->IsZoomed());
     EXPECT_EQ(MenuTexts(::GetMenu(pFrame->GetSafeHwnd())), kAllMenus);
     EXPECT_FALSE(IsRegistered());
-    // The operator has the window now: closing it is theirs, not the last
-    // automation client's.
-    AfxOleSetUserCtrl(TRUE);
+    // The document's end lets go of the last object while the frame goes:
+    // the frame goes once, and the program is the user's again.
     Close(app);
+    EXPECT_TRUE(AfxOleGetUserCtrl());
+}
+
+TEST_F(StartUpTest, UnregserverIsIgnoredAndTheStartWritesTheRegistrationAgain)
+{
+    char program[] = "Ombrelle.exe";
+    char unregister[] = "/Unregserver";
+    CommandLineOverride commandLine({program, unregister, nullptr});
+    COmbrelleApp app;
+    ASSERT_TRUE(testsupport::StartUpInProcess(app));
+    EXPECT_TRUE(IsRegistered());
+    ASSERT_NE(app.m_pMainFrame, nullptr);
+    EXPECT_TRUE(app.m_pMainFrame->IsWindowVisible());
+    EXPECT_NE(app.GetCurrentDocument(), nullptr);
+    Close(app);
+}
+
+// An upload object as COM's activation makes it, through the client's factory.
+IDispatch* CreateUploadObject()
+{
+    IClassFactory* pFactory = nullptr;
+    LPUNKNOWN pUnknown = reinterpret_cast<LPUNKNOWN>(&CUpLoadObj::factory.m_xClassFactory);
+    if (FAILED(pUnknown->QueryInterface(IID_IClassFactory, reinterpret_cast<void**>(&pFactory))))
+        return nullptr;
+    IDispatch* pObject = nullptr;
+    pFactory->CreateInstance(nullptr, IID_IDispatch, reinterpret_cast<void**>(&pObject));
+    pFactory->Release();
+    return pObject;
+}
+
+size_t CountLines(const std::string& log, const std::string& line)
+{
+    size_t count = 0;
+    for (size_t at = 0; (at = log.find(line + "\n", at)) != std::string::npos; at += line.size() + 1)
+        if (at == 0 || log[at - 1] == '\n')
+            ++count;
+    return count;
+}
+
+TEST_F(StartUpTest, UploadObjectsLeaveTheLibrariesStartedOncePerProcess)
+{
+    testsupport::TempDir programFolder;
+    ConvertClearCallLog();
+    {
+        COmbrelleApp app;
+        const std::string convertAtStart = ConvertCallLog();
+        EXPECT_EQ(convertAtStart.rfind("2 ", 0), 0u) << convertAtStart;
+        EXPECT_NE(convertAtStart.find("\n3 "), std::string::npos) << convertAtStart;
+        GenSetProgramFolder(programFolder.Path().c_str());
+
+        IDispatch* pFirst = CreateUploadObject();
+        ASSERT_NE(pFirst, nullptr);
+        IDispatch* pSecond = CreateUploadObject();
+        ASSERT_NE(pSecond, nullptr);
+        pFirst->Release();
+        pSecond->Release();
+
+        EXPECT_EQ(CountLines(GeneralCallLog(), "242"), 1u) << GeneralCallLog();
+        EXPECT_EQ(std::string(ConvertCallLog()), convertAtStart);
+        EXPECT_FALSE(testsupport::ReadFileBytes(programFolder.File("ImageInfoStruct.xml")).empty());
+        EXPECT_EQ(std::string(app.m_strDataFolder), programFolder.Path());
+        GeneralClearCallLog();
+    }
+    EXPECT_EQ(std::string(GeneralCallLog()), "245\n");
 }
 
 }  // namespace
@@ -210,7 +287,7 @@ TEST_F(StartUpTest, OnlineHelpOpensTheHelpFileInTheProgramFolder)
                                             "cmd.exe /c echo %1>\"" + record + "\""));
 
     COmbrelleApp app;
-    ASSERT_TRUE(app.InitInstance());
+    ASSERT_TRUE(testsupport::StartUpInProcess(app));
     app.m_pMainFrame->SendMessage(WM_COMMAND, ID_ONLINE_HELP);
 
     std::string opened;

@@ -18,6 +18,7 @@
 #include "Registry.h"
 #include "TempDir.h"
 #include "ThumbTestSupport.h"
+#include "ClassObjectTurn.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,7 @@ protected:
     CPicThumnailFormView* Start(const std::string& folder)
     {
         testsupport::WriteRegString(HKEY_CURRENT_USER, thumbtest::ProfileKey() + "\\PicSkipBar", "Path", folder);
-        if (!m_app.InitInstance() || m_app.m_pMainFrame == nullptr)
+        if (!testsupport::StartUpInProcess(m_app) || m_app.m_pMainFrame == nullptr)
             return nullptr;
         // Reduced copies go into a folder of this test's own: the program
         // folder's temp folder is shared with the test programs running beside

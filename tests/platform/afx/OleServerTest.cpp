@@ -8,6 +8,9 @@
 
 #include "oleserver/OleServerIds.h"
 
+#include "afxwin.h"
+#include "afxdisp.h"
+
 #include <gtest/gtest.h>
 
 #include <oleauto.h>
@@ -184,8 +187,6 @@ TEST_F(OleServerTest, RegserverWritesTheServerKeysAndUnregserverRemovesThem)
 {
     ASSERT_TRUE(RunServer("/Regserver"));
 
-    char shortPath[MAX_PATH];
-    ASSERT_NE(0u, GetShortPathNameA(ServerPath().c_str(), shortPath, MAX_PATH));
     struct Server {
         const char* progId;
         CLSID clsid;
@@ -196,7 +197,8 @@ TEST_F(OleServerTest, RegserverWritesTheServerKeysAndUnregserverRemovesThem)
         EXPECT_EQ(GuidText(server.clsid), ReadRegString(HKEY_CLASSES_ROOT, std::string(server.progId) + "\\CLSID", ""))
             << server.progId;
         EXPECT_EQ(server.progId, ReadRegString(HKEY_CLASSES_ROOT, clsidKey + "\\ProgID", ""));
-        EXPECT_EQ(std::string(shortPath) + " /Automation",
+        // The program itself, not a short name that may lead elsewhere.
+        EXPECT_EQ("\"" + ServerPath() + "\" /Automation",
                   ReadRegString(HKEY_CLASSES_ROOT, clsidKey + "\\LocalServer32", ""))
             << server.progId;
     }
@@ -314,4 +316,57 @@ TEST_F(OleServerTest, AScriptClientDrivesTheObject)
     const size_t at = script.output.find("pid=");
     ASSERT_NE(std::string::npos, at);
     EXPECT_TRUE(Ends((DWORD)std::stoul(script.output.substr(at + 4))));
+}
+
+namespace {
+
+// A main window that counts its ends and is not deleted by them, so that a
+// second end shows as a count rather than as a second delete.
+class CCountedFrame : public CFrameWnd {
+public:
+    int m_nEnds = 0;
+
+protected:
+    void PostNcDestroy() override { ++m_nEnds; }
+};
+
+// A child that lets go of an object when it goes, as a document does when
+// the main window destroys its frame.
+class CReleasingChild : public CWnd {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DESTROY)
+            AfxOleUnlockApp();
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+}  // namespace
+
+TEST(OleServerLifetime, AMainWindowWhoseDestructionReleasesTheLastObjectIsDestroyedOnce)
+{
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    CWinApp app("OleServerLifetime");
+    CCountedFrame frame;
+    ASSERT_TRUE(frame.Create(nullptr, "main", WS_OVERLAPPEDWINDOW));
+    CReleasingChild child;
+    ASSERT_TRUE(child.Create(nullptr, "child", WS_CHILD, CRect(0, 0, 10, 10), &frame, 1));
+    app.m_pMainWnd = &frame;
+
+    // Started by OLE; the operator closes the window while the object lives.
+    AfxOleSetUserCtrl(FALSE);
+    AfxOleLockApp();
+    frame.SendMessage(WM_CLOSE);
+
+    EXPECT_EQ(1, frame.m_nEnds);
+    EXPECT_EQ(nullptr, frame.GetSafeHwnd());
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
+    EXPECT_TRUE(AfxOleCanExitApp());
+    // The window's end ends the program, and hands it back to the user.
+    EXPECT_TRUE(PeekMessage(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_TRUE(AfxOleGetUserCtrl());
+    AfxOleSetUserCtrl(TRUE);
 }
