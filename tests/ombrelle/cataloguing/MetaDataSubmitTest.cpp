@@ -144,15 +144,6 @@ protected:
         Doc()->m_arrCatalogued.Add("C:\\前次.jpg");
     }
 
-    std::vector<Request> Posts()
-    {
-        std::vector<Request> posts;
-        for (const Request& request : Requests())
-            if (request.Verb() == "AddAsset")
-                posts.push_back(request);
-        return posts;
-    }
-
     size_t StoredPictures() const
     {
         size_t count = 0;

@@ -127,4 +127,13 @@ std::vector<std::string> BackendFixture::VerbsSince(size_t first)
     return verbs;
 }
 
+std::vector<Request> BackendFixture::Posts()
+{
+    std::vector<Request> posts;
+    for (const Request& request : Requests())
+        if (request.Verb() == "AddAsset")
+            posts.push_back(request);
+    return posts;
+}
+
 }  // namespace uploadtest

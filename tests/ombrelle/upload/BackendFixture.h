@@ -43,6 +43,8 @@ protected:
     std::vector<Request> Requests();
     // The verbs of the requests from the given place on.
     std::vector<std::string> VerbsSince(size_t first);
+    // The asset records posted so far (verb "AddAsset"), in order.
+    std::vector<Request> Posts();
 
     std::unique_ptr<testsupport::PythonService> m_backend;
 };

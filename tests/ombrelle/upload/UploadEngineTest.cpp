@@ -165,15 +165,6 @@ protected:
         return left;
     }
 
-    std::vector<Request> Posts()
-    {
-        std::vector<Request> posts;
-        for (const Request& request : Requests())
-            if (request.Verb() == "AddAsset")
-                posts.push_back(request);
-        return posts;
-    }
-
     testsupport::TempDir m_store;
     std::unique_ptr<testsupport::PythonService> m_ftp;
     SYSTEMTIME m_started = {};
