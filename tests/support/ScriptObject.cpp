@@ -59,15 +59,7 @@ ScriptObject* ScriptObject::Collection(const std::vector<ScriptObject*>& items)
             if (V_I4(&index) >= 0 && static_cast<size_t>(V_I4(&index)) < owned->size())
                 found = (*owned)[static_cast<size_t>(V_I4(&index))];
         }
-        // As a page's collections do: nothing found is a null result.
-        if (found == nullptr) {
-            V_VT(result) = VT_NULL;
-            return S_OK;
-        }
-        found->AddRef();
-        V_VT(result) = VT_DISPATCH;
-        V_DISPATCH(result) = found;
-        return S_OK;
+        return AnswerObject(result, found);
     });
     return collection;
 }
@@ -208,6 +200,18 @@ STDMETHODIMP ScriptObject::Invoke(DISPID id, REFIID, LCID, WORD wFlags, DISPPARA
     if (out == &ignored)
         ::VariantClear(&ignored);
     return hr;
+}
+
+HRESULT AnswerObject(VARIANT* result, ScriptObject* object)
+{
+    if (object == nullptr) {
+        V_VT(result) = VT_NULL;
+        return S_OK;
+    }
+    object->AddRef();
+    V_VT(result) = VT_DISPATCH;
+    V_DISPATCH(result) = object;
+    return S_OK;
 }
 
 VARIANT TextVariant(const std::wstring& text)

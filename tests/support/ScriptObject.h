@@ -62,6 +62,9 @@ private:
     std::vector<Member> m_members;
 };
 
+// Answers the object (a reference of the caller's), or null as a page's
+// collections answer when nothing was found.
+HRESULT AnswerObject(VARIANT* result, ScriptObject* object);
 // A string VARIANT (the caller clears it), and a VARIANT's text ("" when it
 // has none).
 VARIANT TextVariant(const std::wstring& text);

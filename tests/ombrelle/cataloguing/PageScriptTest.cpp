@@ -368,14 +368,8 @@ TEST_F(PageScriptTest, SelectElementsOfANameAreDescribed)
     ScriptObject* document = ScriptObject::New();
     ScriptObject* named = Owning({Element(L"SELECT", L"kind", L"<option>一</option>"), Element(L"INPUT", L"kind", L"")});
     document->Method("getElementsByName", [named](const std::vector<VARIANT>& args, VARIANT* result, EXCEPINFO*) {
-        if (args.size() != 1 || VariantString(args[0]) != L"kind") {
-            V_VT(result) = VT_NULL;
-            return S_OK;
-        }
-        named->AddRef();
-        V_VT(result) = VT_DISPATCH;
-        V_DISPATCH(result) = named;
-        return S_OK;
+        const bool kind = args.size() == 1 && VariantString(args[0]) == L"kind";
+        return testsupport::AnswerObject(result, kind ? named : nullptr);
     });
     EXPECT_STREQ(CAssociateHtmlView::DescribeSelectElements(document, "kind"),
                  " tag = SELECT <InnerHtml> = <option>一</option>");
