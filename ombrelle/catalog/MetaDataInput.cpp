@@ -1,11 +1,15 @@
 // The metadata form's life: creation, initial update, the keyboard handling
-// of its generated fields, the hidden controls' places and the clean-up.
+// of its generated fields, the hidden controls' places, the related-asset
+// page windows that two of them open, and the clean-up.
 #include <winsock2.h>
 
 #include "MetaDataInput.h"
 
+#include "AssetSubWnd.h"
+#include "AssociateHtmlView.h"
 #include "OmbrelleApp.h"
 #include "OmbrelleDoc.h"
+#include "RelateAssetView.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CMetaDataInput, CFormView)
@@ -17,6 +21,8 @@ BEGIN_MESSAGE_MAP(CMetaDataInput, CFormView)
     ON_BN_CLICKED(IDC_META_OK, OnOK)
     ON_BN_CLICKED(IDC_META_CANCEL, OnCancel)
     ON_BN_CLICKED(IDC_META_SUBMIT, OnSubmit)
+    ON_BN_CLICKED(IDC_META_ADD_ACCESSORY, OnAddAccessory)
+    ON_BN_CLICKED(IDC_META_ADD_COMPOUND, OnAddCompoundAsset)
     ON_MESSAGE(WM_USER + 4, OnSetFieldValue)
     ON_WM_COPYDATA()
 END_MESSAGE_MAP()
@@ -250,4 +256,14 @@ void CMetaDataInput::DeleteFieldObjects()
     }
     m_FieldAttributes.RemoveAll();
     m_DateTimeControls.RemoveAll();
+}
+
+void CMetaDataInput::OnAddAccessory()
+{
+    CAssetSubWnd::Open(RUNTIME_CLASS(CAssociateHtmlView), "衡远汇影--添加附件", GetDocument());
+}
+
+void CMetaDataInput::OnAddCompoundAsset()
+{
+    CAssetSubWnd::Open(RUNTIME_CLASS(CRelateAssetView), "衡远汇影--复合资产", GetDocument());
 }

@@ -151,6 +151,9 @@ protected:
     afx_msg void OnOK();
     afx_msg void OnSubmit();
     afx_msg void OnCancel();
+    // The related-asset pages, each in a frame of its own.
+    afx_msg void OnAddAccessory();
+    afx_msg void OnAddCompoundAsset();
     afx_msg LRESULT OnSetFieldValue(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnCopyData(CWnd* pWnd, COPYDATASTRUCT* pCopyDataStruct);
     DECLARE_MESSAGE_MAP()

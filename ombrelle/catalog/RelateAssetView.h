@@ -24,6 +24,21 @@ public:
 
     virtual void OnInitialUpdate();
 
+    // The page's script functions, on the view's document or the given
+    // one; "" when the page or the function is missing or the call failed.
+    // Only "GetFilesize" shows the operator the script's exception.
+    CString CallGetFilesize();
+    CString CallGetFilesize(IDispatch* pDocument);
+    CString CallGetXml(LPCTSTR lpszText);
+    CString CallGetXml(IDispatch* pDocument, LPCTSTR lpszText);
+    // The answer "before#after" goes into m_strLocationBefore and
+    // m_strLocationAfter; both stay empty without a "#".
+    void CallGetUploadLocation(LPCTSTR lpszFirst, LPCTSTR lpszSecond);
+    void CallGetUploadLocation(IDispatch* pDocument, LPCTSTR lpszFirst, LPCTSTR lpszSecond);
+    // The tag and inner HTML of the form "addform" and of each of its elements.
+    CString ReadAddForm();
+    CString ReadAddForm(IDispatch* pDocument);
+
     CString m_strText1;
     CString m_strText2;
     // The upload location's parts after and before its "#".

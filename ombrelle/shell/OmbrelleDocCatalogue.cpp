@@ -2,6 +2,7 @@
 // form of the chosen asset type in a window of their own.
 #include "OmbrelleDoc.h"
 
+#include "AssetSubWnd.h"
 #include "MainFrame.h"
 #include "OmbrelleView.h"
 #include "RecordSubWnd.h"
@@ -38,11 +39,5 @@ void COmbrelleDoc::OpenCataloguing()
         AfxMessageBox(IDS_ASSET_TYPES_UNREACHABLE);
         return;
     }
-    pFrame->InitialUpdateFrame(this, TRUE);
-    LPCSTR lpszIcon = MAKEINTRESOURCE(IDI_RECORD_WINDOW);
-    const HICON hIcon = static_cast<HICON>(
-        ::LoadImageA(AfxFindResourceHandle(lpszIcon, RT_GROUP_ICON), lpszIcon, IMAGE_ICON, 16, 16, LR_SHARED));
-    pFrame->SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(hIcon));
-    pFrame->ShowWindow(SW_SHOW);
-    pFrame->CenterWindow();
+    ShowCataloguingFrame(pFrame, this);
 }

@@ -4,8 +4,9 @@ client's verbs ("?verb=NAME&...") from the fixtures beside this file, in GBK.
 Usage: server.py CONTROL_PORT [--log PATH]    (a test, through tools/testsvc/control.py)
        server.py --port PORT [--log PATH]     (scripts/run: no control connection)
 
-Any path answers; only the query counts. Argument values are percent-encoded
-GBK. Every request (method word as sent, full URL, body bytes) is appended to
+Any path answers; only the query counts, except a path whose last part names
+a page file of pages/ (case ignored): that file is served as an HTML page in
+UTF-8. Argument values are percent-encoded GBK. Every request (method word as sent, full URL, body bytes) is appended to
 the log, a JSON list rewritten after each request.
 
 Commands of a test, one line each, fields separated by tabs; each answers one
@@ -35,6 +36,7 @@ sys.path.insert(0, os.path.join(HERE, "..", "testsvc"))
 from control import serve_under_control  # noqa: E402
 
 FIXTURES = os.path.join(HERE, "fixtures")
+PAGES = os.path.join(HERE, "pages")
 SERVLET = "HttpRequestServlet.jsp"
 
 # What a verb answers when the log-in has timed out: the reply the client
@@ -61,6 +63,15 @@ def read_table(name):
             key, value = line.split("\t", 1)
             table[key] = value
     return table
+
+
+def page_file(path):
+    """The page file that the URL path names, or None."""
+    name = urllib.parse.unquote(urllib.parse.urlsplit(path).path.rsplit("/", 1)[-1]).lower()
+    for entry in os.listdir(PAGES):
+        if entry.lower() == name:
+            return os.path.join(PAGES, entry)
+    return None
 
 
 def parses_as_xml(text):
@@ -182,14 +193,22 @@ def make_handler(backend):
             body = self.rfile.read(length) if length else b""
             url = "http://%s%s" % (self.headers.get("Host", ""), self.path)
             backend.record(self.command, url, body)
+            page = page_file(self.path)
+            if page:
+                with open(page, "rb") as page_bytes:
+                    self.send_payload(200, "text/html; charset=utf-8", page_bytes.read())
+                return
             query = urllib.parse.urlsplit(self.path).query
             arguments = dict(urllib.parse.parse_qsl(query, keep_blank_values=True, encoding="gbk"))
             status, text, delay = backend.answer(arguments.get("verb", ""), arguments, body)
             if delay:
                 time.sleep(delay)
             payload = b"" if text is None else text.encode("gbk")
+            self.send_payload(status, "text/plain; charset=GBK", payload)
+
+        def send_payload(self, status, content_type, payload):
             self.send_response(status)
-            self.send_header("Content-Type", "text/plain; charset=GBK")
+            self.send_header("Content-Type", content_type)
             self.send_header("Content-Length", str(len(payload)))
             self.end_headers()
             self.wfile.write(payload)
