@@ -188,11 +188,7 @@ void CxImage::TakeOver(CxImage& source)
     if (&source == this)
         return;
     Release();
-    m_header = source.m_header;
-    m_info = source.m_info;
-    m_pDib = source.m_pDib;
-    m_pSelection = source.m_pSelection;
-    m_pAlpha = source.m_pAlpha;
+    TakeFields(source);
     std::memset(&source.m_header, 0, sizeof source.m_header);
     std::memset(&source.m_info, 0, sizeof source.m_info);
     source.m_pDib = nullptr;
@@ -205,15 +201,20 @@ void CxImage::ShareFrom(CxImage& source)
     if (&source == this)
         return;
     Release();
+    TakeFields(source);
+    m_info.pParent = &source;
+#ifndef NDEBUG
+    CountSharer(&source, 1);
+#endif
+}
+
+void CxImage::TakeFields(const CxImage& source)
+{
     m_header = source.m_header;
     m_info = source.m_info;
     m_pDib = source.m_pDib;
     m_pSelection = source.m_pSelection;
     m_pAlpha = source.m_pAlpha;
-    m_info.pParent = &source;
-#ifndef NDEBUG
-    CountSharer(&source, 1);
-#endif
 }
 
 BYTE* CxImage::GetBits() const

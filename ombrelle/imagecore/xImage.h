@@ -129,6 +129,8 @@ protected:
     // Frees what the image owns and forgets what it shares: afterwards it
     // owns nothing and shares nothing.
     void Release();
+    // The source's header, attributes and buffer pointers, as they are.
+    void TakeFields(const CxImage& source);
     // The DIB's own header follows the master copy.
     void WriteDibHeader();
     void SetErrorText(const char* text);

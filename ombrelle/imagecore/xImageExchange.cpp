@@ -106,8 +106,8 @@ bool CxImage::CreateFromIcon(HICON hIcon)
         return false;
     const bool created = CreateFromBitmap(info.hbmColor);
     if (created) {
-        // The alpha channel comes from the mask, grey and inverted (opaque
-        // where the mask is 0).
+        // The image of the mask, from which the alpha channel is taken
+        // (opaque where the mask is 0).
         CxImage mask;
         mask.CreateFromBitmap(info.hbmMask);
     }

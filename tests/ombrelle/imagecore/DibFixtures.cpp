@@ -16,25 +16,18 @@ void Put32(Bytes& out, std::uint32_t value)
     Put16(out, value >> 16);
 }
 
-// Rows of 16-bit pixels, each padded to 4 bytes.
-Bytes Rows16(const std::vector<std::vector<std::uint16_t>>& rows)
+// Rows of 16- or 32-bit pixels, each padded to 4 bytes.
+template <typename Pixel>
+Bytes DeepRows(const std::vector<std::vector<Pixel>>& rows)
 {
     Bytes out;
     for (const auto& row : rows) {
-        for (std::uint16_t pixel : row)
-            Put16(out, pixel);
-        if (row.size() % 2)
-            Put16(out, 0);
+        for (Pixel pixel : row)
+            for (std::size_t i = 0; i < sizeof(Pixel); ++i)
+                out.push_back(static_cast<std::uint8_t>(pixel >> (8 * i)));
+        while (out.size() % 4)
+            out.push_back(0);
     }
-    return out;
-}
-
-Bytes Rows32(const std::vector<std::vector<std::uint32_t>>& rows)
-{
-    Bytes out;
-    for (const auto& row : rows)
-        for (std::uint32_t pixel : row)
-            Put32(out, pixel);
     return out;
 }
 
@@ -51,30 +44,31 @@ Bytes Rows24(int width, const std::vector<std::uint8_t>& bgr)
     return out;
 }
 
-DibSpec Spec16(std::uint32_t compression, std::vector<std::uint32_t> masks,
-               const std::vector<std::vector<std::uint16_t>>& rows)
+// A block of 16- or 32-bit pixels, the masks after the header when given.
+template <typename Pixel>
+DibSpec DeepSpec(std::uint32_t compression, std::vector<std::uint32_t> masks,
+                 const std::vector<std::vector<Pixel>>& rows)
 {
     DibSpec spec;
     spec.width = static_cast<std::int32_t>(rows[0].size());
     spec.height = static_cast<std::int32_t>(rows.size());
-    spec.bits = 16;
+    spec.bits = 8 * sizeof(Pixel);
     spec.compression = compression;
     spec.masks = masks;
-    spec.rows = Rows16(rows);
+    spec.rows = DeepRows(rows);
     return spec;
+}
+
+DibSpec Spec16(std::uint32_t compression, std::vector<std::uint32_t> masks,
+               const std::vector<std::vector<std::uint16_t>>& rows)
+{
+    return DeepSpec(compression, masks, rows);
 }
 
 DibSpec Spec32(std::uint32_t compression, std::vector<std::uint32_t> masks,
                const std::vector<std::vector<std::uint32_t>>& rows)
 {
-    DibSpec spec;
-    spec.width = static_cast<std::int32_t>(rows[0].size());
-    spec.height = static_cast<std::int32_t>(rows.size());
-    spec.bits = 32;
-    spec.compression = compression;
-    spec.masks = masks;
-    spec.rows = Rows32(rows);
-    return spec;
+    return DeepSpec(compression, masks, rows);
 }
 
 // Three pixels a row (a 16-bit row then needs padding), two rows: red,

@@ -1,5 +1,6 @@
 #include "xIOFile.h"
 
+#include "StreamChecks.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -77,16 +78,5 @@ TEST(IOFile, WithoutAStreamGivesNeutralResults)
     TempDir dir;
     CxIOFile file;
     EXPECT_FALSE(file.Open(dir.File("missing\\nowhere.bin").c_str(), "rb"));
-    char byte = 0;
-    EXPECT_EQ(0u, file.Read(&byte, 1, 1));
-    EXPECT_EQ(0u, file.Write(&byte, 1, 1));
-    EXPECT_FALSE(file.Seek(0, 0));
-    EXPECT_EQ(0, file.Tell());
-    EXPECT_EQ(-1, file.Size());
-    EXPECT_FALSE(file.Flush());
-    EXPECT_TRUE(file.Eof());
-    EXPECT_EQ(-1, file.Error());
-    EXPECT_FALSE(file.PutC(1));
-    EXPECT_EQ(-1, file.GetC());
-    EXPECT_TRUE(file.Close());
+    ExpectNeutralResults(file, 0);
 }

@@ -1,5 +1,7 @@
 #include "xMemFile.h"
 
+#include "StreamChecks.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -143,18 +145,7 @@ TEST(MemFile, RefusesBadSeeksAndOverflowingSizes)
 TEST(MemFile, ClosedFileGivesNeutralResults)
 {
     ProbeMemFile file;
-    unsigned char byte = 0;
-    EXPECT_EQ(0u, file.Read(&byte, 1, 1));
-    EXPECT_EQ(0u, file.Write(&byte, 1, 1));
-    EXPECT_FALSE(file.Seek(0, 0));
-    EXPECT_EQ(-1, file.Tell());
-    EXPECT_EQ(-1, file.Size());
-    EXPECT_FALSE(file.Flush());
-    EXPECT_TRUE(file.Eof());
-    EXPECT_EQ(-1, file.Error());
-    EXPECT_FALSE(file.PutC(1));
-    EXPECT_EQ(-1, file.GetC());
-    EXPECT_TRUE(file.Close());
+    ExpectNeutralResults(file, -1);
 
     ASSERT_TRUE(file.Open());
     ASSERT_TRUE(file.PutC(1));
