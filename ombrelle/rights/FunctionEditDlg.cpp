@@ -28,7 +28,7 @@ BOOL CFunctionEditDlg::OnInitDialog()
         m_record.ModelName.TrimRight();
         m_strFunctionName = m_record.FunName;
         m_strComment = m_record.Comment;
-        UpdateControls();
+        UpdateData(FALSE);
     }
     return TRUE;
 }

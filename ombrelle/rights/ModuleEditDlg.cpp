@@ -27,7 +27,7 @@ BOOL CModuleEditDlg::OnInitDialog()
         m_record.Comment.TrimRight();
         m_strModuleName = m_record.ModelName;
         m_strComment = m_record.Comment;
-        UpdateControls();
+        UpdateData(FALSE);
     }
     return TRUE;
 }

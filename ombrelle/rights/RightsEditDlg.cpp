@@ -6,7 +6,7 @@ BEGIN_MESSAGE_MAP(CRightsEditDlg, CDialog)
 END_MESSAGE_MAP()
 
 CRightsEditDlg::CRightsEditDlg(UINT nIDTemplate, int nErrorId, CWnd* pParent)
-    : CDialog(nIDTemplate, pParent), m_nMode(-1), m_nErrorId(nErrorId), m_bFilling(FALSE)
+    : CDialog(nIDTemplate, pParent), m_nMode(-1), m_nErrorId(nErrorId)
 {
 }
 
@@ -48,19 +48,10 @@ BOOL CRightsEditDlg::LoadEntry(const std::function<int(CRightsDatabase&)>& get, 
     return FALSE;
 }
 
-void CRightsEditDlg::UpdateControls()
-{
-    // A single-line edit tells its change also when the text is set from
-    // here; only what the user types enables "确定" and clears the error.
-    m_bFilling = TRUE;
-    UpdateData(FALSE);
-    m_bFilling = FALSE;
-}
-
 void CRightsEditDlg::ShowError(LPCTSTR lpszText)
 {
     m_strError = lpszText;
-    UpdateControls();
+    UpdateData(FALSE);
 }
 
 void CRightsEditDlg::SaveEntry(const Save& save)
@@ -87,8 +78,6 @@ void CRightsEditDlg::SaveEntry(const Save& save)
 
 void CRightsEditDlg::OnEditChange()
 {
-    if (m_bFilling)
-        return;
     EnableControl(IDOK, TRUE);
     m_strError.Empty();
     SetDlgItemText(m_nErrorId, _T(""));

@@ -29,8 +29,6 @@ protected:
     BOOL LoadEntry(const std::function<int(CRightsDatabase&)>& get, LPCTSTR lpszFailure);
     // The error line shows the text; the dialog stays open.
     void ShowError(LPCTSTR lpszText);
-    // Fills the controls from the members without counting as a change.
-    void UpdateControls();
     void EnableControl(int nId, BOOL bEnable);
 
     struct Save {
@@ -49,5 +47,4 @@ protected:
 
 private:
     int m_nErrorId;
-    BOOL m_bFilling;
 };

@@ -35,7 +35,7 @@ BOOL CUserInfoDlg::OnInitDialog()
         m_strPassword = m_strConfirm = m_record.Password;
         m_strEmail = m_record.Email;
         m_strComment = m_record.Comment;
-        UpdateControls();
+        UpdateData(FALSE);
     }
     return TRUE;
 }
