@@ -45,3 +45,4 @@
 #include "parts/PicSettings.h"
 #include "parts/FormControls.h"
 #include "parts/MetaDataForm.h"
+#include "parts/Rights.h"

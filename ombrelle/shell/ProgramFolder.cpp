@@ -1,6 +1,6 @@
 #include "ProgramFolder.h"
 
-CString GetProgramFolder()
+CString GetProgramFileName()
 {
     CString strPath;
     DWORD nSize = MAX_PATH;
@@ -11,5 +11,11 @@ CString GetProgramFolder()
             break;
         nSize *= 4;
     }
+    return strPath;
+}
+
+CString GetProgramFolder()
+{
+    const CString strPath = GetProgramFileName();
     return strPath.Left(strPath.ReverseFind('\\') + 1);
 }
