@@ -27,13 +27,26 @@ int CHostFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     static const UINT indicators[] = {ID_SEPARATOR};
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(indicators, 1))
         return -1;
-    if (!m_wndLogBar.Create(this, IDD_HOST_LOGBAR, CBRS_BOTTOM, AFX_IDW_CONTROLBAR_FIRST + 0x20))
+    if (!m_wndLogBar.Create(this, IDD_HOST_LOGBAR, WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_CONTROLBAR_FIRST + 0x20))
         return -1;
     CHostLog::Get().SetView(m_wndLogBar.GetDlgItem(IDC_HOST_LOG)->GetSafeHwnd());
     EnableDocking(CBRS_ALIGN_ANY);
     m_pImageTemplate = new CMultiDocTemplate(IDR_HOST_IMAGE, RUNTIME_CLASS(CHostDoc),
                                              RUNTIME_CLASS(CHostChildFrame), RUNTIME_CLASS(CHostView));
     return 0;
+}
+
+// The log's list fills the bar, which is as wide as the frame.
+void CHostFrame::RecalcLayout(BOOL bNotify)
+{
+    CMDIFrameWnd::RecalcLayout(bNotify);
+    CWnd* pList = m_wndLogBar.m_hWnd != NULL ? m_wndLogBar.GetDlgItem(IDC_HOST_LOG) : NULL;
+    if (pList == NULL)
+        return;
+    CRect client;
+    m_wndLogBar.GetClientRect(&client);
+    client.DeflateRect(2, 2);
+    pList->MoveWindow(&client);
 }
 
 void CHostFrame::OnDestroy()

@@ -20,6 +20,7 @@ public:
     // The host dialog, shown (made on first use).
     CHostDialog* ShowHostDialog();
     CHostDialog* GetHostDialog() { return m_pHostDialog; }
+    void RecalcLayout(BOOL bNotify = TRUE) override;
     CMultiDocTemplate* GetImageTemplate() const { return m_pImageTemplate; }
 
     CStatusBar m_wndStatusBar;
