@@ -328,15 +328,40 @@ TEST(GeneralLibrary, DigitalEditLeftWithBadTextSaysSoAndKeepsTheFocus)
     EXPECT_TRUE(host.m_edit.CheckKillfocus());
 }
 
+namespace {
+
+// A memory device context with a bitmap of the screen's kind selected.
+class Canvas {
+public:
+    Canvas(int width, int height)
+    {
+        m_dc.CreateCompatibleDC(NULL);
+        HDC screen = ::GetDC(NULL);
+        m_bitmap.Attach(::CreateCompatibleBitmap(screen, width, height));
+        ::ReleaseDC(NULL, screen);
+        m_pOld = m_dc.SelectObject(&m_bitmap);
+    }
+    ~Canvas()
+    {
+        if (m_pOld != NULL)
+            m_dc.SelectObject(m_pOld);
+    }
+    bool Ready() const { return m_dc.GetSafeHdc() != NULL && m_pOld != NULL; }
+
+    CDC m_dc;
+
+private:
+    CBitmap m_bitmap;
+    CBitmap* m_pOld = NULL;
+};
+
+}  // namespace
+
 TEST(GeneralLibrary, SliderMarkerDrawnTwiceLeavesThePixels)
 {
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    HDC screen = ::GetDC(NULL);
-    ASSERT_TRUE(bitmap.Attach(::CreateCompatibleBitmap(screen, 140, 30)));
-    ::ReleaseDC(NULL, screen);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    Canvas canvas(140, 30);
+    ASSERT_TRUE(canvas.Ready());
+    CDC& dc = canvas.m_dc;
     dc.FillSolidRect(0, 0, 140, 30, RGB(255, 255, 255));
     dc.SelectStockObject(BLACK_PEN);
     dc.SetROP2(R2_NOT);
@@ -355,7 +380,6 @@ TEST(GeneralLibrary, SliderMarkerDrawnTwiceLeavesThePixels)
                 changed += dc.GetPixel(x, y) != RGB(255, 255, 255);
         EXPECT_EQ(changed, 0) << c.min << ".." << c.max << " at " << c.value;
     }
-    dc.SelectObject(pOld);
 }
 
 TEST(GeneralLibrary, FloatRectanglesForBothOrientations)
@@ -447,20 +471,15 @@ TEST(GeneralLibrary, PackedDibsInItsBlocks)
     EXPECT_EQ(info.pBits, pDib + 40);
     EXPECT_EQ(info.dwRowBytes, 12u);
 
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    HDC screen = ::GetDC(NULL);
-    ASSERT_TRUE(bitmap.Attach(::CreateCompatibleBitmap(screen, 30, 20)));
-    ::ReleaseDC(NULL, screen);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
+    Canvas canvas(30, 20);
+    ASSERT_TRUE(canvas.Ready());
+    CDC& dc = canvas.m_dc;
     const CRect dest(0, 0, 30, 20), source(0, 0, 3, 2);
     EXPECT_TRUE(GenDrawDib(&dc, &dest, &source, pDib, 0));
     EXPECT_EQ(dc.GetPixel(15, 2), RGB(255, 0, 0));
     EXPECT_EQ(dc.GetPixel(15, 17), RGB(0, 0, 255));
     const CRect nothing(0, 0, 0, 0);
     EXPECT_FALSE(GenDrawDib(&dc, &nothing, &source, pDib, 0));
-    dc.SelectObject(pOld);
 
     // A header that claims more than its block holds is refused, and so is
     // memory that no block of the library holds.
