@@ -72,11 +72,11 @@ int LoadConvertTable(char* lpszFolder)
     params.pszTableFolder = lpszFolder;
     params.pszProgramFolder = GenGetProgramFolder();
     int result = 0;
-    int loaded = CvtLoadInputTables(1, &params, &result);
+    int loaded = CvtLoadInputTables(CVT_COMMAND_LOAD, &params, &result);
     result = 0;
     // Both halves are loaded even when the first failed, so that the second
     // set of tables is current too.
-    int loadedOutput = CvtLoadOutputTables(1, &params, &result);
+    int loadedOutput = CvtLoadOutputTables(CVT_COMMAND_LOAD, &params, &result);
     return loaded != 0 && loadedOutput != 0 ? 1 : 0;
 }
 

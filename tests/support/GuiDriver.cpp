@@ -147,6 +147,8 @@ WindowExpectation& GuiDriver::Expect(const std::string& caption, const std::stri
     return *m_expected.back();
 }
 
+void GuiDriver::Allow(const std::string& caption) { m_allowed.push_back(caption); }
+
 bool GuiDriver::WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
@@ -262,7 +264,8 @@ void GuiDriver::Handle(HWND window)
     const std::string caption = WindowText(window);
     WindowExpectation* expectation = Match(caption, ClassName(window));
     if (!expectation) {
-        if (IsDialog(window)) {
+        const bool allowed = std::find(m_allowed.begin(), m_allowed.end(), caption) != m_allowed.end();
+        if (IsDialog(window) && !allowed) {
             HWND owner = GetWindow(window, GW_OWNER);
             ADD_FAILURE() << "Unexpected window " << Describe(window)
                           << (owner ? ", owned by " + Describe(owner) + " holding" + DescribeChildren(owner) : "");

@@ -80,6 +80,10 @@ public:
     WindowExpectation& Expect(const std::string& caption,
                               const std::string& windowClass = "#32770");
 
+    // A modeless window with this caption may appear and stay open as long as
+    // it likes: the driver leaves it alone and fails nothing for it.
+    void Allow(const std::string& caption);
+
     // Pumps messages until done() holds or the time runs out.
     bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 5000);
     bool WaitFor(const WindowExpectation& window, DWORD timeoutMs = 5000);
@@ -110,6 +114,7 @@ private:
     UINT_PTR m_timer = 0;
     std::map<HWND, Tracked> m_windows;
     std::vector<std::unique_ptr<WindowExpectation>> m_expected;
+    std::vector<std::string> m_allowed;
     GuiDriver* m_previous = nullptr;
 };
 

@@ -165,6 +165,32 @@ TEST(GuiDriver, WaitForPumpsUntilTheConditionHolds)
     KillTimer(nullptr, timer);
 }
 
+HWND ShowModeless()
+{
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DRIVER_FORM), nullptr, FormProc,
+                                     reinterpret_cast<LPARAM>(new FormValues));
+    ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
+void CloseModeless(HWND dialog)
+{
+    delete reinterpret_cast<FormValues*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    DestroyWindow(dialog);
+}
+
+TEST(GuiDriver, LeavesAnAllowedModelessWindowOpen)
+{
+    Gui().Allow("驱动测试");
+    HWND dialog = ShowModeless();
+    ASSERT_NE(nullptr, dialog);
+    // Long enough for many ticks of the driver.
+    Gui().WaitFor([] { return false; }, 300);
+    EXPECT_TRUE(IsWindow(dialog));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    CloseModeless(dialog);
+}
+
 // Cases run in a child process by the tests below: each must fail, and
 // none may hang or pass.
 TEST(GuiDriverChild, DISABLED_UnexpectedMessageBox)
@@ -182,6 +208,15 @@ TEST(GuiDriverChild, DISABLED_ExpectedDialogLeftOpen)
 TEST(GuiDriverChild, DISABLED_ExpectedDialogNeverShown)
 {
     Gui().Expect("从未出现");
+}
+
+TEST(GuiDriverChild, DISABLED_UnexpectedModelessWindow)
+{
+    Gui().Allow("另一个窗口");
+    HWND dialog = ShowModeless();
+    Gui().WaitFor([] { return false; }, 300);
+    if (IsWindow(dialog))
+        CloseModeless(dialog);
 }
 
 TEST(GuiDriverChild, DISABLED_Crash)
@@ -215,6 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FailureCase{"UnexpectedMessageBox", u8"Unexpected window \"意外消息\" (class #32770) showing \"没有人等这个消息\""},
         FailureCase{"ExpectedDialogLeftOpen", u8"\"驱动测试\" (class #32770) showing \"名称：\""},
+        FailureCase{"UnexpectedModelessWindow", u8"Unexpected window \"驱动测试\" (class #32770)"},
         FailureCase{"ExpectedDialogNeverShown", u8"Expected window \"从未出现\" (class #32770) never appeared"},
         FailureCase{"Crash", "Unhandled exception 0xc0000005"}),
     [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.testCase); });

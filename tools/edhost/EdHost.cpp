@@ -1,5 +1,6 @@
-// A small MDI host for Ordwell: loads the library, starts its job manager
-// and calls its exports from a menu, showing what they did.
+// The image editor host: the host library's frame with Ordwell's job
+// manager started and its exports called from the job menu, showing what
+// they did.
 #include "afxwin.h"
 #include "afxdlgs.h"
 
@@ -7,13 +8,14 @@
 
 #include "ChooseDir.h"
 #include "General.h"
+#include "HostFrame.h"
 #include "InkfoldDlg.h"
 #include "Ordwell.h"
 #include "resource.h"
 
 namespace {
 
-class CHostFrame : public CMDIFrameWnd {
+class CJobFrame : public CHostFrame {
 public:
     afx_msg void OnJobCreate() { JCreateJob(); ShowState("创建作业"); }
     afx_msg void OnJobOpen() { JOpenJob(); ShowState("打开作业"); }
@@ -169,7 +171,7 @@ private:
     }
 };
 
-BEGIN_MESSAGE_MAP(CHostFrame, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CJobFrame, CHostFrame)
     ON_COMMAND(ID_JOB_CREATE, OnJobCreate)
     ON_COMMAND(ID_JOB_OPEN, OnJobOpen)
     ON_COMMAND(ID_JOB_EDIT, OnJobEdit)
@@ -220,7 +222,7 @@ public:
         JSetTempPathFromIni();
         JSetDefaultProfilesFromIni();
 
-        CHostFrame* pFrame = new CHostFrame;
+        CJobFrame* pFrame = new CJobFrame;
         if (!pFrame->LoadFrame(IDR_EDHOST)) {
             delete pFrame;
             return FALSE;

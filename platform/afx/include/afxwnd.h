@@ -381,6 +381,9 @@ public:
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Dialog-style keyboard and mouse handling of the window's controls (Tab,
+    // the arrows, Enter, mnemonics); other messages are left alone.
+    BOOL PreTranslateInput(LPMSG lpMsg);
     virtual void PreSubclassWindow();
     // The default handling of the message being processed.
     LRESULT Default();

@@ -506,3 +506,11 @@ BOOL CWnd::PreTranslateMessage(MSG*)
 {
     return FALSE;
 }
+
+BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
+{
+    if ((lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST) &&
+        (lpMsg->message < WM_MOUSEFIRST || lpMsg->message > WM_MOUSELAST))
+        return FALSE;
+    return ::IsDialogMessageA(m_hWnd, lpMsg);
+}

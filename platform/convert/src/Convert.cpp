@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ColorModels.h"
 #include "CvtTable.h"
 #include "resource.h"
 
@@ -57,13 +58,11 @@ Table ReadTable(const std::string& folder, const char* name)
     return ok && convert::IsValidTable(name, bytes) ? Table::Loaded : Table::Bad;
 }
 
-int LoadTables(int ordinal, int nMode, CONVERT_PARAMS* pParams, int* pResult, const char* const* names,
-               int count)
+int LoadTables(int ordinal, CONVERT_PARAMS* pParams, int* pResult, const char* const* names, int count)
 {
-    Record(std::to_string(ordinal) + " " + std::to_string(nMode) + " " +
-           Text(pParams ? pParams->pszTableFolder : NULL) + " " +
+    Record(std::to_string(ordinal) + " 1 " + Text(pParams ? pParams->pszTableFolder : NULL) + " " +
            Text(pParams ? pParams->pszProgramFolder : NULL));
-    if (nMode != 1 || pParams == NULL)
+    if (pParams == NULL)
         return 0;
     std::string folder;
     if (pParams->pszTableFolder != NULL) {
@@ -88,6 +87,51 @@ int LoadTables(int ordinal, int nMode, CONVERT_PARAMS* pParams, int* pResult, co
     if (pResult != NULL)
         *pResult = loaded;
     return ok ? 1 : 0;
+}
+
+// Source and destination pixel sizes: CMYK to RGB for ordinal 2, RGB to
+// CMYK for ordinal 3.
+int ConvertSamples(int ordinal, const CONVERT_RECORD* pRecord)
+{
+    if (pRecord == NULL) {
+        Record(std::to_string(ordinal) + " 2 (null)");
+        return 0;
+    }
+    Record(std::to_string(ordinal) + " 2 " + std::to_string(pRecord->nWidth) + " " +
+           std::to_string(pRecord->nHeight));
+    const LONG sourcePixel = ordinal == 2 ? 4 : 3;
+    const LONG destinationPixel = ordinal == 2 ? 3 : 4;
+    if (pRecord->pSource == NULL || pRecord->pDestination == NULL || pRecord->nWidth < 1 ||
+        pRecord->nHeight < 1 || pRecord->nBytesPerPixel < sourcePixel ||
+        pRecord->nBytesPerLine / pRecord->nBytesPerPixel < pRecord->nWidth)
+        return 0;
+    BYTE* pOut = pRecord->pDestination;
+    for (LONG y = 0; y < pRecord->nHeight; y++) {
+        const BYTE* pIn = pRecord->pSource + static_cast<size_t>(y) * static_cast<size_t>(pRecord->nBytesPerLine);
+        for (LONG x = 0; x < pRecord->nWidth; x++, pIn += pRecord->nBytesPerPixel, pOut += destinationPixel) {
+            if (ordinal == 2)
+                convert::CmykToRgb(pIn, pOut);
+            else
+                convert::RgbToCmyk(pIn, pOut);
+        }
+    }
+    return 1;
+}
+
+int TablesOrConversion(int ordinal, int nCommand, void* pRecord, void* pOutput, const char* const* names,
+                       int count)
+{
+    // The record's layout depends on the command: it is looked at only
+    // after branching.
+    switch (nCommand) {
+    case CVT_COMMAND_LOAD:
+        return LoadTables(ordinal, static_cast<CONVERT_PARAMS*>(pRecord), static_cast<int*>(pOutput), names, count);
+    case CVT_COMMAND_CONVERT:
+        return ConvertSamples(ordinal, static_cast<const CONVERT_RECORD*>(pRecord));
+    default:
+        Record(std::to_string(ordinal) + " " + std::to_string(nCommand));
+        return 0;
+    }
 }
 
 struct ProfileBuffers {
@@ -123,16 +167,36 @@ INT_PTR CALLBACK ProfilesProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 
 extern "C" {
 
-int CvtLoadInputTables(int nMode, CONVERT_PARAMS* pParams, int* pResult)
+int CvtLoadInputTables(int nCommand, void* pRecord, void* pOutput)
 {
     static const char* const kNames[] = {"ctl.cvt", "dto.cvt", "itd.cvt"};
-    return LoadTables(2, nMode, pParams, pResult, kNames, 3);
+    return TablesOrConversion(2, nCommand, pRecord, pOutput, kNames, 3);
 }
 
-int CvtLoadOutputTables(int nMode, CONVERT_PARAMS* pParams, int* pResult)
+int CvtLoadOutputTables(int nCommand, void* pRecord, void* pOutput)
 {
     static const char* const kNames[] = {"ltc.cvt", "ltr.cvt", "otd.cvt", "rtl.cvt"};
-    return LoadTables(3, nMode, pParams, pResult, kNames, 4);
+    return TablesOrConversion(3, nCommand, pRecord, pOutput, kNames, 4);
+}
+
+int CvtHslToRgb(const float* pHsl, BYTE* pRgb, int nCount)
+{
+    Record("5 " + std::to_string(nCount));
+    if (pHsl == NULL || pRgb == NULL || nCount < 1)
+        return 0;
+    for (int i = 0; i < nCount; i++)
+        convert::HslToRgb(pHsl + 3 * i, pRgb + 3 * i);
+    return nCount;
+}
+
+int CvtRgbToHsl(const BYTE* pRgb, float* pHsl, int nCount)
+{
+    Record("6 " + std::to_string(nCount));
+    if (pRgb == NULL || pHsl == NULL || nCount < 1)
+        return 0;
+    for (int i = 0; i < nCount; i++)
+        convert::RgbToHsl(pRgb + 3 * i, pHsl + 3 * i);
+    return nCount;
 }
 
 void CvtSetProgramFolder(const char* lpszFolder)

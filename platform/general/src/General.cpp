@@ -3,10 +3,12 @@
 #include "General.h"
 
 #include <cstdlib>
+#include <map>
 #include <mutex>
 #include <string>
 
 #include "afxwin.h"
+#include "CallLog.h"
 
 namespace {
 
@@ -14,15 +16,7 @@ std::mutex g_lock;
 std::string g_calls;
 std::string g_programFolder;
 std::string g_tempFolder;
-
-void Record(int ordinal, const std::string& argument = std::string(), bool hasArgument = false)
-{
-    std::lock_guard<std::mutex> guard(g_lock);
-    g_calls += std::to_string(ordinal);
-    if (hasArgument)
-        g_calls += " " + argument;
-    g_calls += "\n";
-}
+std::map<const void*, size_t> g_blocks;
 
 std::string LowerExtension(const char* path)
 {
@@ -39,6 +33,36 @@ std::string LowerExtension(const char* path)
 }
 
 }  // namespace
+
+namespace general {
+
+void Record(int ordinal, const std::string& argument, bool hasArgument)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    g_calls += std::to_string(ordinal);
+    if (hasArgument)
+        g_calls += " " + argument;
+    g_calls += "\n";
+}
+
+HINSTANCE ThisModule()
+{
+    HMODULE module = NULL;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         reinterpret_cast<LPCSTR>(&ThisModule), &module);
+    return module;
+}
+
+size_t BlockSize(const void* pBlock)
+{
+    std::lock_guard<std::mutex> guard(g_lock);
+    auto it = g_blocks.find(pBlock);
+    return it == g_blocks.end() ? 0 : it->second;
+}
+
+}  // namespace general
+
+using general::Record;
 
 extern "C" {
 
@@ -73,13 +97,22 @@ int GenGetRowBytes(void*, int nBits)
 void* GenAllocBuffer(DWORD dwSize, int, int)
 {
     Record(104);
-    return dwSize == 0 ? NULL : std::calloc(dwSize, 1);
+    void* pBlock = dwSize == 0 ? NULL : std::calloc(dwSize, 1);
+    if (pBlock != NULL) {
+        std::lock_guard<std::mutex> guard(g_lock);
+        g_blocks[pBlock] = dwSize;
+    }
+    return pBlock;
 }
 
 void GenFreeBuffer(void** ppBuffer)
 {
     Record(107);
     if (ppBuffer != NULL) {
+        if (*ppBuffer != NULL) {
+            std::lock_guard<std::mutex> guard(g_lock);
+            g_blocks.erase(*ppBuffer);
+        }
         std::free(*ppBuffer);
         *ppBuffer = NULL;
     }

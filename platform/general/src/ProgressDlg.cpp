@@ -4,15 +4,10 @@
 #include <commctrl.h>
 
 #include "afxwin.h"
+#include "CallLog.h"
 #include "resource.h"
 
-static HINSTANCE ThisModule()
-{
-    HMODULE module = NULL;
-    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                         reinterpret_cast<LPCSTR>(&ThisModule), &module);
-    return module;
-}
+using general::ThisModule;
 
 CProgressDlg::CProgressDlg(UINT nCaptionID)
     : m_hWnd(NULL), m_nCaptionID(nCaptionID), m_nLower(0), m_nUpper(100), m_nStep(1), m_nPos(0),

@@ -24,6 +24,10 @@
 #include <vector>
 
 namespace scantest {
+
+using testsupport::Click;
+using testsupport::ItemText;
+using testsupport::WhenShown;
 namespace {
 
 using testsupport::Gui;

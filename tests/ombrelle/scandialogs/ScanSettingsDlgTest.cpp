@@ -14,6 +14,11 @@
 #include <ostream>
 
 namespace scantest {
+
+using testsupport::Click;
+using testsupport::ItemText;
+using testsupport::SelectedTreeText;
+using testsupport::WhenShown;
 namespace {
 
 using testsupport::Gui;

@@ -15,6 +15,10 @@
 #include <vector>
 
 namespace scantest {
+
+using testsupport::Click;
+using testsupport::ItemText;
+using testsupport::WhenShown;
 namespace {
 
 using testsupport::Gui;

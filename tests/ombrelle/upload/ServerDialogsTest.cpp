@@ -175,7 +175,7 @@ TEST_F(ServerDialogsTest, TheListShowsTheServersTypesWithTheRememberedOneSelecte
     Doc()->m_nAssetTypeIndex = 1;
     std::vector<std::string> items;
     std::string selected;
-    scantest::WhenShown dialog(kTypeDialog, [&](HWND window) {
+    testsupport::WhenShown dialog(kTypeDialog, [&](HWND window) {
         HWND combo = ::GetDlgItem(window, IDC_ASSET_TYPE_COMBO);
         const int count = int(::SendMessageA(combo, CB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
@@ -184,7 +184,7 @@ TEST_F(ServerDialogsTest, TheListShowsTheServersTypesWithTheRememberedOneSelecte
             items.push_back(text);
         }
         selected = testsupport::WindowText(combo);
-        scantest::Click(window, IDCANCEL);
+        testsupport::Click(window, IDCANCEL);
     });
     ChooseType();
     EXPECT_TRUE(dialog.Done());
@@ -200,12 +200,12 @@ TEST_F(ServerDialogsTest, OkStaysOffWhileNoTypeIsChosen)
     Backend("reply\tEmunAllAssetType\t<Categories></Categories>");
     bool okEnabled = true;
     int count = -1;
-    scantest::WhenShown dialog(kTypeDialog, [&](HWND window) {
+    testsupport::WhenShown dialog(kTypeDialog, [&](HWND window) {
         okEnabled = ::IsWindowEnabled(::GetDlgItem(window, IDOK)) != FALSE;
         count = int(::SendDlgItemMessageA(window, IDC_ASSET_TYPE_COMBO, CB_GETCOUNT, 0, 0));
         // Enter presses the default button: refused while nothing is chosen.
         ::SendMessageA(window, WM_COMMAND, IDOK, 0);
-        scantest::Click(window, IDCANCEL);
+        testsupport::Click(window, IDCANCEL);
     });
     ChooseType();
     EXPECT_TRUE(dialog.Done());

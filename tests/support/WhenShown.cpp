@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace scantest {
+namespace testsupport {
 
 namespace {
 
@@ -24,7 +24,7 @@ std::string Text(HWND window)
 }  // namespace
 
 WhenShown::WhenShown(std::function<bool(HWND)> match, std::function<void(HWND)> action,
-                     const testsupport::WindowExpectation* pSeenFirst)
+                     const WindowExpectation* pSeenFirst)
     : m_match(std::move(match)), m_action(std::move(action)), m_pSeenFirst(pSeenFirst)
 {
     Pending().push_back(this);
@@ -32,7 +32,7 @@ WhenShown::WhenShown(std::function<bool(HWND)> match, std::function<void(HWND)> 
 }
 
 WhenShown::WhenShown(const std::string& caption, std::function<void(HWND)> action)
-    : WhenShown(Caption(caption), std::move(action), &testsupport::Gui().Expect(caption).OpenFor(60000))
+    : WhenShown(Caption(caption), std::move(action), &Gui().Expect(caption).OpenFor(60000))
 {
 }
 
@@ -100,4 +100,4 @@ void Click(HWND dialog, int controlId) { ::SendMessageA(::GetDlgItem(dialog, con
 
 std::string ItemText(HWND dialog, int controlId) { return Text(::GetDlgItem(dialog, controlId)); }
 
-}  // namespace scantest
+}  // namespace testsupport

@@ -10,7 +10,7 @@
 
 #include "GuiDriver.h"
 
-namespace scantest {
+namespace testsupport {
 
 class WhenShown {
 public:
@@ -18,7 +18,7 @@ public:
     // thread that matches, and not before the GUI driver has seen the window
     // it expects (when one is given), so that both agree on what appeared.
     WhenShown(std::function<bool(HWND)> match, std::function<void(HWND)> action,
-              const testsupport::WindowExpectation* pSeenFirst = nullptr);
+              const WindowExpectation* pSeenFirst = nullptr);
     // A dialog with this caption, expected by the GUI driver for as long as
     // the test's own actions take.
     WhenShown(const std::string& caption, std::function<void(HWND)> action);
@@ -38,7 +38,7 @@ private:
 
     std::function<bool(HWND)> m_match;
     std::function<void(HWND)> m_action;
-    const testsupport::WindowExpectation* m_pSeenFirst;
+    const WindowExpectation* m_pSeenFirst;
     UINT_PTR m_timer = 0;
     bool m_done = false;
     bool m_running = false;
@@ -50,4 +50,4 @@ std::string SelectedTreeText(HWND tree);
 void Click(HWND dialog, int controlId);
 std::string ItemText(HWND dialog, int controlId);
 
-}  // namespace scantest
+}  // namespace testsupport
